@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+
+namespace fw {
+
+// Writes a file under a temporary name and puts it in place of its target only on Commit(), so a
+// failure at any step leaves the target as it was and no temporary file behind. Output is
+// gathered into large blocks: many small appends cost one write each megabyte.
+class AtomicFileWriter {
+ public:
+  // Starts a replacement of target; permissionsFrom as for FileSystem::CreateTempFile.
+  static Result<AtomicFileWriter> Create(FileSystem& fs, const std::string& target,
+                                         const std::string& permissionsFrom = {});
+
+  AtomicFileWriter(AtomicFileWriter&& other) noexcept;
+  AtomicFileWriter& operator=(AtomicFileWriter&&) = delete;
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  ~AtomicFileWriter();
+
+  // Adds bytes to the file; fails when a block cannot be written.
+  Result<void> Append(std::string_view bytes);
+
+  // Writes what is left, flushes and replaces the target.
+  Result<void> Commit();
+
+ private:
+  AtomicFileWriter(FileSystem& fs, TempFile file);
+  Result<void> WriteBlock();
+
+  FileSystem* m_fs;
+  TempFile m_file;
+  std::string m_block;
+  bool m_open = true;
+};
+
+// Replaces destination with a copy of source's bytes, atomically; a new destination gets
+// source's permissions.
+Result<void> CopyFileAtomically(FileSystem& fs, const std::string& source,
+                                const std::string& destination);
+
+}  // namespace fw

@@ -1,0 +1,52 @@
+#pragma once
+
+// The seam through which the processing core reaches the file system. Everything the core reads
+// or writes passes here, so that tests can make any single step fail (see FaultyFileSystem in the
+// tests) and check that no file is left half written.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/ByteBuffer.h"
+#include "platform/Result.h"
+
+namespace fw {
+
+// A file being written under a temporary name in the folder of the file it will replace.
+struct TempFile {
+  std::string Path;    // the temporary file
+  std::string Target;  // the file it will replace, symbolic links resolved
+  std::string Shown;   // the target's name as the user gave it, for messages
+  std::intptr_t Handle = -1;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // The whole content of the file; fails with `cannot open "NAME": reason` or `cannot read ...`.
+  virtual Result<ByteBuffer> ReadFile(const std::string& path) = 0;
+
+  // Creates an empty temporary file beside target. It gets target's permissions when target
+  // exists, else those of permissionsFrom when that is not empty, else a new file's defaults.
+  virtual Result<TempFile> CreateTempFile(const std::string& target,
+                                          const std::string& permissionsFrom) = 0;
+
+  // Appends bytes; fails with `cannot write "TARGET": reason`.
+  virtual Result<void> Write(TempFile& file, std::string_view bytes) = 0;
+
+  // Makes the written bytes durable and closes the file.
+  virtual Result<void> FlushAndClose(TempFile& file) = 0;
+
+  // Puts the closed temporary file in place of its target in one step.
+  virtual Result<void> ReplaceTarget(TempFile& file) = 0;
+
+  // Closes the temporary file if it is open and removes it; never fails.
+  virtual void Discard(TempFile& file) noexcept = 0;
+};
+
+// The operating system's file system.
+FileSystem& NativeFileSystem();
+
+}  // namespace fw

@@ -1,0 +1,241 @@
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "platform/FileSystem.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string SystemReason(int error) {
+  return std::generic_category().message(error);
+}
+
+Error IoFailure(std::string_view what, std::string_view name, int error) {
+  std::string message(what);
+  message += ' ';
+  message += Quoted(name);
+  message += ": ";
+  message += SystemReason(error);
+  return IoError(std::move(message));
+}
+
+fs::path ToPath(const std::string& name) {
+#ifdef _WIN32
+  // Names are 8-bit text in the system's code page, as the user's files and dialogs give them.
+  int length =
+      MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), length);
+  return fs::path(wide);
+#else
+  return fs::path(name);
+#endif
+}
+
+// A name in the target's folder that no other writer will choose.
+fs::path TempNameBeside(const fs::path& target) {
+  static thread_local std::mt19937_64 random(
+      std::random_device{}() ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  char suffix[32];
+  std::snprintf(suffix, sizeof suffix, ".fw-%016llx.tmp",
+                static_cast<unsigned long long>(random()));
+  fs::path folder = target.parent_path();
+  fs::path name = target.filename();
+  name += suffix;
+  return folder.empty() ? name : folder / name;
+}
+
+#ifdef _WIN32
+int OpenForRead(const fs::path& path) {
+  return _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+}
+int OpenNewFile(const fs::path& path) {
+  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+long long ReadSome(int fd, char* data, std::size_t size) {
+  return _read(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
+}
+long long WriteSome(int fd, const char* data, std::size_t size) {
+  return _write(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
+}
+int CloseFile(int fd) {
+  return _close(fd);
+}
+int SyncFile(int fd) {
+  return _commit(fd);
+}
+long long FileSizeOf(int fd) {
+  struct _stat64 info;
+  return _fstat64(fd, &info) == 0 ? info.st_size : -1;
+}
+void CopyPermissions(int, const fs::path&, const fs::path&) {
+  // Windows keeps a replaced file's attributes through MoveFileEx; nothing to carry over here.
+}
+int RenameOver(const fs::path& from, const fs::path& to) {
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return 0;
+  DWORD code = GetLastError();
+  return code == ERROR_ACCESS_DENIED ? EACCES : code == ERROR_PATH_NOT_FOUND ? ENOENT : EIO;
+}
+#else
+int OpenForRead(const fs::path& path) {
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+int OpenNewFile(const fs::path& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+long long ReadSome(int fd, char* data, std::size_t size) {
+  return ::read(fd, data, size);
+}
+long long WriteSome(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+int CloseFile(int fd) {
+  return ::close(fd);
+}
+int SyncFile(int fd) {
+  return ::fsync(fd);
+}
+long long FileSizeOf(int fd) {
+  struct stat info;
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size : 0;
+}
+void CopyPermissions(int fd, const fs::path& target, const fs::path& permissionsFrom) {
+  struct stat info;
+  if (::stat(target.c_str(), &info) == 0 ||
+      (!permissionsFrom.empty() && ::stat(permissionsFrom.c_str(), &info) == 0)) {
+    (void)::fchmod(fd, info.st_mode & 07777);
+  }
+}
+int RenameOver(const fs::path& from, const fs::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+#endif
+
+class Native final : public FileSystem {
+ public:
+  Result<ByteBuffer> ReadFile(const std::string& name) override {
+    const fs::path path = ToPath(name);
+    const int fd = OpenForRead(path);
+    if (fd < 0)
+      return IoFailure("cannot open", name, errno);
+    long long expected = FileSizeOf(fd);
+    if (expected < 0)
+      expected = 0;
+    // One extra byte shows whether the file grew since its size was taken.
+    ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+      if (filled == buffer.size()) {
+        ByteBuffer larger(buffer.size() * 2);
+        std::memcpy(larger.data(), buffer.data(), filled);
+        buffer = std::move(larger);
+      }
+      const long long got = ReadSome(fd, buffer.data() + filled, buffer.size() - filled);
+      if (got < 0) {
+        if (errno == EINTR)
+          continue;
+        const int error = errno;
+        CloseFile(fd);
+        return IoFailure("cannot read", name, error);
+      }
+      if (got == 0)
+        break;
+      filled += static_cast<std::size_t>(got);
+    }
+    CloseFile(fd);
+    buffer.Truncate(filled);
+    return buffer;
+  }
+
+  Result<TempFile> CreateTempFile(const std::string& target,
+                                  const std::string& permissionsFrom) override {
+    fs::path targetPath = ToPath(target);
+    std::error_code ignored;
+    if (fs::is_symlink(targetPath, ignored)) {
+      // Replace the file the link points to, not the link itself.
+      fs::path resolved = fs::canonical(targetPath, ignored);
+      if (!ignored)
+        targetPath = resolved;
+    }
+    for (int attempt = 0;; ++attempt) {
+      const fs::path tempPath = TempNameBeside(targetPath);
+      const int fd = OpenNewFile(tempPath);
+      if (fd >= 0) {
+        CopyPermissions(fd, targetPath,
+                        permissionsFrom.empty() ? fs::path() : ToPath(permissionsFrom));
+        return TempFile{tempPath.string(), targetPath.string(), target, fd};
+      }
+      if (errno != EEXIST || attempt == 100)
+        return IoFailure("cannot create", target, errno);
+    }
+  }
+
+  Result<void> Write(TempFile& file, std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const long long written =
+          WriteSome(static_cast<int>(file.Handle), bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR)
+          continue;
+        return IoFailure("cannot write", file.Shown, errno);
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+  }
+
+  Result<void> FlushAndClose(TempFile& file) override {
+    const int fd = static_cast<int>(file.Handle);
+    file.Handle = -1;
+    const int synced = SyncFile(fd) == 0 ? 0 : errno;
+    const int closed = CloseFile(fd) == 0 ? 0 : errno;
+    if (synced != 0 || closed != 0) {
+      return IoFailure("cannot write", file.Shown, synced != 0 ? synced : closed);
+    }
+    return {};
+  }
+
+  Result<void> ReplaceTarget(TempFile& file) override {
+    const int error = RenameOver(ToPath(file.Path), ToPath(file.Target));
+    if (error != 0)
+      return IoFailure("cannot replace", file.Shown, error);
+    return {};
+  }
+
+  void Discard(TempFile& file) noexcept override {
+    if (file.Handle >= 0) {
+      CloseFile(static_cast<int>(file.Handle));
+      file.Handle = -1;
+    }
+    std::error_code ignored;
+    fs::remove(ToPath(file.Path), ignored);
+  }
+};
+
+}  // namespace
+
+FileSystem& NativeFileSystem() {
+  static Native native;
+  return native;
+}
+
+}  // namespace fw

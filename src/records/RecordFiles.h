@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+#include "platform/Result.h"
+#include "records/Records.h"
+
+namespace fw {
+
+// Appends one record per non-empty line of the file; empty lines are skipped. Fails when the file
+// cannot be read or a line has no aircraft number in its first field (after its first three
+// characters), naming the file and the line.
+Result<void> ReadACNumFile(ACNumRecordList& list, const std::string& fileName,
+                           FileSystem& fs = NativeFileSystem());
+
+// Appends one record per non-empty line of the file, keyed by its first field without spaces
+// around it. Fails only when the file cannot be read.
+Result<void> ReadAPFile(APRecordList& list, const std::string& fileName,
+                        FileSystem& fs = NativeFileSystem());
+
+// Replaces the file with the records' lines in list order, each distinct non-empty line once,
+// each followed by CR LF. Fails, leaving the file as it was, when it cannot be written.
+Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
+                            FileSystem& fs = NativeFileSystem());
+
+// Replaces the file with the line of the first record of each airport ID; the list must be sorted
+// by APID. Records with an empty ID are not written.
+Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& fileName,
+                         FileSystem& fs = NativeFileSystem());
+
+// The record parsing of the two readers, on bytes already in memory; fileName is for messages.
+Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
+                             std::string_view fileName);
+void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records);
+
+}  // namespace fw

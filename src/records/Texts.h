@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw {
+
+// text without its leading and trailing space characters (only U+0020; tabs stay).
+std::string_view TrimSpaces(std::string_view text);
+
+// True when nothing but spaces is in text.
+inline bool IsBlank(std::string_view text) {
+  return TrimSpaces(text).empty();
+}
+
+// The parts of text between CR LF pairs (a lone CR or LF stays inside its part); an empty text
+// gives no parts, a text ending in CR LF an empty last part.
+std::vector<std::string_view> SplitAtCrLf(std::string_view text);
+
+// The parts joined with CR LF: the text of a multi-line box.
+std::string JoinWithCrLf(const std::vector<std::string>& parts);
+
+}  // namespace fw

@@ -1,0 +1,62 @@
+#include "shell/Paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fw {
+namespace {
+
+std::string ExecutableFolder() {
+#ifdef _WIN32
+  char buffer[MAX_PATH * 4];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  std::string path(buffer, length);
+  const std::size_t last = path.find_last_of('\\');
+  if (last == std::string::npos)
+    return path;
+  // The platform reports a drive's root folder with its backslash (C:\), any other without.
+  return last == 2 && path[1] == ':' ? path.substr(0, 3) : path.substr(0, last);
+#else
+  std::error_code error;
+  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error)
+    return std::filesystem::current_path(error).string();
+  return executable.parent_path().string();
+#endif
+}
+
+}  // namespace
+
+std::string WithTrailingSeparator(std::string folder, char separator) {
+  if (folder.empty() || folder.back() != separator)
+    folder += separator;
+  return folder;
+}
+
+std::string AppPath() {
+  return WithTrailingSeparator(ExecutableFolder());
+}
+
+bool FileExists(const std::string& path) {
+  if (path.empty())
+    return false;
+  std::error_code error;
+  const auto status = std::filesystem::status(std::filesystem::path(path), error);
+  return !error && std::filesystem::exists(status);
+}
+
+std::string GetFolder(std::string_view path, bool includeTrailingSeparator, char separator) {
+  const std::size_t last = path.rfind(separator);
+  if (last == std::string_view::npos)
+    return {};
+  std::string folder(path.substr(0, last));
+  if (includeTrailingSeparator)
+    folder += separator;
+  return folder;
+}
+
+}  // namespace fw

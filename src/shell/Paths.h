@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The platform's folder separator: a backslash on Windows, a slash elsewhere.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+// The program's own folder, ending in exactly one separator.
+std::string AppPath();
+
+// folder with one separator appended unless it already ends in one (a drive's root "C:\").
+std::string WithTrailingSeparator(std::string folder, char separator = kSeparator);
+
+// True when path names an existing file or folder; false for an empty, malformed or missing name.
+bool FileExists(const std::string& path);
+
+// The part of path before its last separator, with one separator appended when
+// includeTrailingSeparator; empty when path holds no separator.
+std::string GetFolder(std::string_view path, bool includeTrailingSeparator,
+                      char separator = kSeparator);
+
+}  // namespace fw
