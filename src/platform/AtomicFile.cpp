@@ -1,11 +1,64 @@
 #include "platform/AtomicFile.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace fw {
 namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
 }
+
+// A full block is handed to this thread and written while the caller fills the next one, so the
+// copy into the system's cache overlaps the gathering of the output. Only one of the two threads
+// calls the file system at any time: the caller waits for the thread before any call of its own.
+struct AtomicFileWriter::BackgroundWrites {
+  std::mutex Mutex;
+  std::condition_variable Changed;
+  std::string Pending;
+  bool HasPending = false;
+  bool Stop = false;
+  Result<void> Written;  // the first failure, once there is one
+  std::thread Thread;
+
+  void Run(FileSystem& fs, TempFile& file) {
+    std::unique_lock lock(Mutex);
+    for (;;) {
+      Changed.wait(lock, [this] { return HasPending || Stop; });
+      if (!HasPending)
+        return;
+      lock.unlock();
+      Result<void> written = Written ? fs.Write(file, Pending) : Written;
+      lock.lock();
+      Written = std::move(written);
+      Pending.clear();
+      HasPending = false;
+      Changed.notify_all();
+    }
+  }
+
+  // Waits until the thread holds no block; returns the first failure so far.
+  Result<void> WaitIdle() {
+    std::unique_lock lock(Mutex);
+    Changed.wait(lock, [this] { return !HasPending; });
+    return Written;
+  }
+
+  // Lets the thread finish its block and end.
+  void Join() {
+    if (!Thread.joinable())
+      return;
+    {
+      std::lock_guard lock(Mutex);
+      Stop = true;
+    }
+    Changed.notify_all();
+    Thread.join();
+    Stop = false;
+  }
+};
 
 Result<AtomicFileWriter> AtomicFileWriter::Create(FileSystem& fs, const std::string& target,
                                                   const std::string& permissionsFrom) {
@@ -16,24 +69,57 @@ Result<AtomicFileWriter> AtomicFileWriter::Create(FileSystem& fs, const std::str
 }
 
 AtomicFileWriter::AtomicFileWriter(FileSystem& fs, TempFile file)
-    : m_fs(&fs), m_file(std::move(file)) {
+    : m_fs(&fs), m_file(std::move(file)), m_background(std::make_unique<BackgroundWrites>()) {
   m_block.reserve(kBlockSize);
 }
 
 AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
-    : m_fs(other.m_fs),
-      m_file(std::move(other.m_file)),
-      m_block(std::move(other.m_block)),
-      m_open(std::exchange(other.m_open, false)) {}
+    : m_fs(other.m_fs), m_open(std::exchange(other.m_open, false)) {
+  // The thread refers to the other writer's file: it ends before the file moves.
+  if (other.m_background)
+    other.m_background->Join();
+  m_file = std::move(other.m_file);
+  m_block = std::move(other.m_block);
+  m_background = std::move(other.m_background);
+}
 
 AtomicFileWriter::~AtomicFileWriter() {
+  if (m_background)
+    m_background->Join();
   if (m_open)
     m_fs->Discard(m_file);
 }
 
 Result<void> AtomicFileWriter::WriteBlock() {
-  auto written = m_fs->Write(m_file, m_block);
+  BackgroundWrites& background = *m_background;
+  if (!background.Thread.joinable()) {
+    try {
+      background.Thread =
+          std::thread([&background, fs = m_fs, file = &m_file] { background.Run(*fs, *file); });
+    } catch (const std::system_error&) {
+      // No thread to be had: write in this one.
+      auto written = m_fs->Write(m_file, m_block);
+      m_block.clear();
+      return written;
+    }
+  }
+  if (auto written = background.WaitIdle(); !written)
+    return written;
+  {
+    std::lock_guard lock(background.Mutex);
+    std::swap(m_block, background.Pending);
+    background.HasPending = true;
+  }
+  background.Changed.notify_all();
   m_block.clear();
+  if (m_block.capacity() < kBlockSize)
+    m_block.reserve(kBlockSize);
+  return {};
+}
+
+Result<void> AtomicFileWriter::FinishBackgroundWrites() {
+  Result<void> written = m_background->WaitIdle();
+  m_background->Join();
   return written;
 }
 
@@ -42,16 +128,22 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
     if (auto written = WriteBlock(); !written)
       return written;
   }
-  if (bytes.size() >= kBlockSize)
+  if (bytes.size() >= kBlockSize) {
+    if (auto written = FinishBackgroundWrites(); !written)
+      return written;
     return m_fs->Write(m_file, bytes);
+  }
   m_block.append(bytes);
   return {};
 }
 
 Result<void> AtomicFileWriter::Commit() {
+  if (auto written = FinishBackgroundWrites(); !written)
+    return written;
   if (!m_block.empty()) {
-    if (auto written = WriteBlock(); !written)
+    if (auto written = m_fs->Write(m_file, m_block); !written)
       return written;
+    m_block.clear();
   }
   if (auto flushed = m_fs->FlushAndClose(m_file); !flushed)
     return flushed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,8 @@ namespace fw {
 
 // Writes a file under a temporary name and puts it in place of its target only on Commit(), so a
 // failure at any step leaves the target as it was and no temporary file behind. Output is
-// gathered into large blocks: many small appends cost one write each megabyte.
+// gathered into large blocks: many small appends cost one write each megabyte, made by a
+// background thread while the next block fills.
 class AtomicFileWriter {
  public:
   // Starts a replacement of target; permissionsFrom as for FileSystem::CreateTempFile.
@@ -28,12 +30,16 @@ class AtomicFileWriter {
   Result<void> Commit();
 
  private:
+  struct BackgroundWrites;
+
   AtomicFileWriter(FileSystem& fs, TempFile file);
   Result<void> WriteBlock();
+  Result<void> FinishBackgroundWrites();
 
   FileSystem* m_fs;
   TempFile m_file;
   std::string m_block;
+  std::unique_ptr<BackgroundWrites> m_background;
   bool m_open = true;
 };
 

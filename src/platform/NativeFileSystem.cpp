@@ -14,6 +14,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -130,6 +131,37 @@ int RenameOver(const fs::path& from, const fs::path& to) {
 }
 #endif
 
+// Large pages make filling a whole file's buffer and the later random reads of its lines cheaper
+// (far fewer page faults and TLB misses); a hint only, so failures are ignored.
+void PreferLargePages(ByteBuffer& buffer) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+  const std::uintptr_t end = (begin + buffer.size()) & ~(kLargePage - 1);
+  if (end > first)
+    (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#else
+  (void)buffer;
+#endif
+}
+
+// Sends what was written so far on to the disk in the background, every few megabytes, so that
+// the flush before the rename waits for the last few megabytes only, not for the whole file.
+void StartWriteBack(int fd, std::size_t justWritten) {
+#ifdef SYNC_FILE_RANGE_WRITE
+  constexpr off_t kChunk = off_t{8} << 20;
+  const off_t end = ::lseek(fd, 0, SEEK_CUR);
+  const off_t chunkEnd = end / kChunk * kChunk;
+  if (end < 0 || chunkEnd <= end - static_cast<off_t>(justWritten))
+    return;
+  (void)::sync_file_range(fd, 0, chunkEnd, SYNC_FILE_RANGE_WRITE);
+#else
+  (void)fd;
+  (void)justWritten;
+#endif
+}
+
 class Native final : public FileSystem {
  public:
   Result<ByteBuffer> ReadFile(const std::string& name) override {
@@ -142,6 +174,7 @@ class Native final : public FileSystem {
       expected = 0;
     // One extra byte shows whether the file grew since its size was taken.
     ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
+    PreferLargePages(buffer);
     std::size_t filled = 0;
     for (;;) {
       if (filled == buffer.size()) {
@@ -190,6 +223,7 @@ class Native final : public FileSystem {
   }
 
   Result<void> Write(TempFile& file, std::string_view bytes) override {
+    const std::size_t size = bytes.size();
     while (!bytes.empty()) {
       const long long written =
           WriteSome(static_cast<int>(file.Handle), bytes.data(), bytes.size());
@@ -200,6 +234,7 @@ class Native final : public FileSystem {
       }
       bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    StartWriteBack(static_cast<int>(file.Handle), size);
     return {};
   }
 

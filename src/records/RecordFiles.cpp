@@ -1,6 +1,7 @@
 #include "records/RecordFiles.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "platform/AtomicFile.h"
@@ -29,6 +30,69 @@ std::string Shown(std::string_view field) {
 
 std::size_t LineCountEstimate(std::string_view bytes) {
   return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+}
+
+// In sorted order the lines lie all over the input, and waiting for each in turn would dominate
+// the writing: loading starts this many records ahead.
+constexpr std::size_t kPrefetchAhead = 12;
+
+void Prefetch(std::string_view line) {
+#if defined(__GNUC__) || defined(__clang__)
+  constexpr std::size_t kCacheLine = 64;
+  constexpr std::size_t kMost = 4 * kCacheLine;
+  const std::size_t size = std::min(line.size(), kMost);
+  for (std::size_t at = 0; at < size; at += kCacheLine)
+    __builtin_prefetch(line.data() + at);
+#else
+  (void)line;
+#endif
+}
+
+// Appends lines with their line end.
+struct LineWriter {
+  AtomicFileWriter& Writer;
+  Result<void> Line(std::string_view line) {
+    if (auto appended = Writer.Append(line); !appended)
+      return appended;
+    return Writer.Append(kLineEnd);
+  }
+};
+
+Result<void> WriteLongRun(std::span<const ACNumRecord> run, LineWriter& out) {
+  LineSet written(run.size());
+  std::string_view previous;
+  for (const ACNumRecord& record : run) {
+    const std::string_view line = record.Line;
+    // A line equal to the one before it was already dealt with; this spares the hash in runs
+    // of repeated lines.
+    const bool repeat = line == previous;
+    previous = line;
+    if (line.empty() || repeat || !written.Insert(line))
+      continue;
+    if (auto appended = out.Line(line); !appended)
+      return appended;
+  }
+  return {};
+}
+
+// Writes the distinct non-empty lines of one run of equal numbers, in list order. Short runs
+// compare with the lines already written from the run; long ones use a set.
+Result<void> WriteRun(std::span<const ACNumRecord> run, LineWriter& out) {
+  constexpr std::size_t kShortRun = 16;
+  if (run.size() > kShortRun)
+    return WriteLongRun(run, out);
+  std::array<std::string_view, kShortRun> written;
+  std::size_t count = 0;
+  for (const ACNumRecord& record : run) {
+    const std::string_view line = record.Line;
+    if (line.empty() ||
+        std::find(written.begin(), written.begin() + count, line) != written.begin() + count)
+      continue;
+    written[count++] = line;
+    if (auto appended = out.Line(line); !appended)
+      return appended;
+  }
+  return {};
 }
 
 }  // namespace
@@ -85,15 +149,33 @@ Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  LineSet written(list.size());
-  for (const ACNumRecord& record : list) {
-    // The empty line counts as written from the start, so it is never written.
-    if (record.Line.empty() || !written.Insert(record.Line))
-      continue;
-    if (auto appended = writer.value().Append(record.Line); !appended)
-      return appended;
-    if (auto appended = writer.value().Append(kLineEnd); !appended)
-      return appended;
+  LineWriter out{writer.value()};
+  const bool sorted = std::is_sorted(
+      list.begin(), list.end(), [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
+  if (sorted) {
+    // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
+    // run of its own number: no table over the whole file is needed.
+    std::size_t prefetched = 0;
+    for (std::size_t first = 0; first < list.size();) {
+      std::size_t end = first + 1;
+      while (end < list.size() && list[end].ACNum == list[first].ACNum)
+        ++end;
+      for (const std::size_t until = std::min(end + kPrefetchAhead, list.size());
+           prefetched < until; ++prefetched)
+        Prefetch(list[prefetched].Line);
+      if (auto written = WriteRun(list.subspan(first, end - first), out); !written)
+        return written;
+      first = end;
+    }
+  } else {
+    LineSet written(list.size());
+    for (const ACNumRecord& record : list) {
+      // The empty line counts as written from the start, so it is never written.
+      if (record.Line.empty() || !written.Insert(record.Line))
+        continue;
+      if (auto appended = out.Line(record.Line); !appended)
+        return appended;
+    }
   }
   return writer.value().Commit();
 }
