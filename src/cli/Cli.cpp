@@ -8,6 +8,8 @@
 #include "records/OperationCodes.h"
 #include "records/Operations.h"
 #include "records/Texts.h"
+#include "shell/Paths.h"
+#include "worldai/WorldAIConversion.h"
 
 namespace fw {
 namespace {
@@ -124,6 +126,12 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   change->add_option("FILE", request.Inputs, "aircraft and flight-plan files")->required();
   change->callback([&request] { request.TypeOfOperation = op::ChangeACNumbers; });
 
+  std::string worldAIFolder;
+  CLI::App* convert = app.add_subcommand(
+      "convert-world-ai", "Convert AddToAircraft.txt into AC.txt with readable names");
+  convert->add_option("--folder", worldAIFolder,
+                      "the folder of the list and the code tables (default: the program's)");
+
   std::vector<const char*> argv{"fleetwright-cli"};
   for (const std::string& arg : args)
     argv.push_back(arg.c_str());
@@ -139,6 +147,13 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   } catch (const CLI::ParseError& error) {
     app.exit(error, err, err);
     return kInvalid;
+  }
+  if (convert->parsed()) {
+    std::string folder = environment.AppFolder;
+    // File names are appended to the folder; an empty --folder stands for the current one.
+    if (convert->count("--folder") > 0)
+      folder = worldAIFolder.empty() ? worldAIFolder : WithTrailingSeparator(worldAIFolder);
+    return Present(ConvertWorldAIAircraftList(folder), out, err);
   }
   return RunOperationRequest(request, out, err, environment);
 }
