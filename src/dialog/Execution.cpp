@@ -1,0 +1,93 @@
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <exception>
+
+#include "dialog/FileDropBoxes.h"
+#include "dialog/Validation.h"
+#include "dialog/frmShowFiles.h"
+#include "platform/qt/QtText.h"
+#include "records/OperationCodes.h"
+#include "records/Operations.h"
+
+namespace fw {
+namespace {
+
+BoxIcon ToBoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return BoxIcon::Information;
+    case MessageIcon::Exclamation:
+      return BoxIcon::Exclamation;
+    case MessageIcon::Critical:
+      return BoxIcon::Critical;
+  }
+  return BoxIcon::Critical;
+}
+
+}  // namespace
+
+void frmShowFiles::cmdExecute_Click() {
+  bool busy = false;
+  try {
+    // Names are remembered as they stand, also when they are then refused.
+    SaveInputFiles();
+    SaveOutputFile();
+    const OperationTexts texts{InputFilesText(), FromQString(txtOutputFile->text()),
+                               FromQString(txtFrom->text()), FromQString(txtTo->text()),
+                               chkBackup->isChecked()};
+    if (const auto warning = ValidateFiles(m_typeOfOperation, texts.InputFiles, texts.OutputFile)) {
+      ShowMessage(*warning);
+      return;
+    }
+    if (m_typeOfOperation == op::ChangeACNumbers) {
+      if (const auto warning = ValidateACNumbers(texts.From, texts.To)) {
+        ShowMessage(*warning);
+        return;
+      }
+    }
+    m_services.Pointer.SetBusy();
+    busy = true;
+    fraWait->show();
+    fraWait->repaint();
+    const std::optional<Message> outcome = RunOperation(
+        m_typeOfOperation, texts, [this](std::string_view text) { SetWaitMessage(text); },
+        m_services.Fs);
+    fraWait->hide();
+    if (outcome)
+      ShowMessage(*outcome);
+    m_services.Pointer.Restore();
+    busy = false;
+    CloseDialog();
+  } catch (const std::exception& failure) {
+    fraWait->hide();
+    if (busy)
+      m_services.Pointer.Restore();
+    ShowFailure("cmdExecute_Click", failure.what());
+    CloseDialog();
+  }
+}
+
+void frmShowFiles::cmdCancel_Click() {
+  CloseDialog();
+}
+
+void frmShowFiles::CloseDialog() {
+  m_closed = true;
+  hide();
+  deleteLater();
+  if (m_showMainWindow)
+    m_showMainWindow();
+}
+
+void frmShowFiles::ShowMessage(const Message& message) {
+  m_services.Boxes.Show(ToBoxIcon(message.Icon), message.Title, message.Text);
+}
+
+void frmShowFiles::ShowFailure(std::string_view routine, std::string_view description) {
+  m_services.Boxes.Show(
+      BoxIcon::Critical, "Error",
+      "Error in frmShowFiles:" + std::string(routine) + "\r\n" + std::string(description));
+}
+
+}  // namespace fw

@@ -1,0 +1,84 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "platform/qt/QtText.h"
+
+namespace fw {
+namespace {
+
+QMessageBox::Icon ToQtIcon(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::Information:
+      return QMessageBox::Information;
+    case BoxIcon::Exclamation:
+      return QMessageBox::Warning;
+    case BoxIcon::Critical:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// "Text (*.txt)" stays as it is; a description without its patterns gets them appended, since
+// Qt reads the patterns from the parentheses.
+QString ToQtFilter(const FileFilter& filter) {
+  const QString description = ToQString(filter.Description);
+  const QString pattern = ToQString(filter.Pattern);
+  if (description.contains(QLatin1Char('(')))
+    return description;
+  return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+}  // namespace
+
+void QtMessageBoxes::Show(BoxIcon icon, const std::string& title, const std::string& text) {
+  QMessageBox box(ToQtIcon(icon), ToQString(title),
+                  ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  // A busy pointer belongs to the window at work, not to the box that reports its end.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy)
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+  box.exec();
+  if (busy)
+    QApplication::restoreOverrideCursor();
+}
+
+std::string QtFileDialog::AskFileName(const FileDialogRequest& request) {
+  QFileDialog dialog(QApplication::activeWindow(), ToQString(request.Title));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  QStringList filters;
+  for (const FileFilter& filter : request.Filters)
+    filters << ToQtFilter(filter);
+  dialog.setNameFilters(filters);
+  if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
+    dialog.selectNameFilter(filters[request.FilterIndex - 1]);
+  QString extension = ToQString(request.DefaultExtension);
+  if (extension.startsWith(QLatin1Char('.')))
+    extension.remove(0, 1);
+  dialog.setDefaultSuffix(extension);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return FromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+void QtDocumentOpener::Open(const std::string& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
+
+void QtBusyPointer::SetBusy() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtBusyPointer::Restore() {
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace fw

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/UiServices.h"
+#include "support/TempFolder.h"
+
+namespace fw::test {
+
+// A message box as it was shown.
+struct ShownBox {
+  BoxIcon Icon;
+  std::string Title;
+  std::string Text;
+};
+
+// Records each box instead of waiting for a user; OnShow runs at the moment a box would appear.
+class FakeMessageBoxes final : public MessageBoxes {
+ public:
+  explicit FakeMessageBoxes(std::vector<std::string>& events) : m_events(events) {}
+  void Show(BoxIcon icon, const std::string& title, const std::string& text) override;
+
+  std::vector<ShownBox> Shown;
+  std::function<void(const ShownBox&)> OnShow;
+
+ private:
+  std::vector<std::string>& m_events;
+};
+
+// Answers each showing with the next scripted name; an empty name, or none left, is Cancel.
+class FakeFileDialog final : public FileDialog {
+ public:
+  std::string AskFileName(const FileDialogRequest& request) override;
+
+  std::deque<std::string> Answers;
+  std::vector<FileDialogRequest> Requests;
+};
+
+// Records the documents it was asked to open.
+class FakeDocumentOpener final : public DocumentOpener {
+ public:
+  void Open(const std::string& path) override { Opened.push_back(path); }
+
+  std::vector<std::string> Opened;
+};
+
+// Logs "busy" and "default" into the shared event list.
+class FakeBusyPointer final : public BusyPointer {
+ public:
+  explicit FakeBusyPointer(std::vector<std::string>& events) : m_events(events) {}
+  void SetBusy() override { m_events.push_back("busy"); }
+  void Restore() override { m_events.push_back("default"); }
+
+ private:
+  std::vector<std::string>& m_events;
+};
+
+// The fakes behind one set of services, with a temporary program folder.
+class FakeUi {
+ public:
+  FakeUi();
+  UiServices Services();
+
+  // Pointer changes and boxes ("box: TITLE") in the order they happened.
+  std::vector<std::string> Events;
+  FakeMessageBoxes Boxes{Events};
+  FakeFileDialog Files;
+  FakeDocumentOpener Documents;
+  FakeBusyPointer Pointer{Events};
+  TempFolder Folder;
+};
+
+}  // namespace fw::test
