@@ -9,6 +9,7 @@
 #include "records/LineSet.h"
 #include "records/LineSplitter.h"
 #include "records/Searching.h"
+#include "records/TextOrder.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -185,16 +186,31 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  // The IDs written so far, ascending because the list is sorted; it starts with the empty ID,
-  // which the first ID written replaces.
+  LineWriter out{writer.value()};
+  const bool sorted = std::is_sorted(list.begin(), list.end(), [](const auto& a, const auto& b) {
+    return TextLess(a.APID, b.APID);
+  });
+  if (sorted) {
+    // The IDs written so far are then all smaller than the record's ID or equal to it, so only
+    // the last one can match. The empty ID counts as written from the start.
+    std::string_view last;
+    for (const APRecord& record : list) {
+      if (record.APID == last)
+        continue;
+      last = record.APID;
+      if (auto appended = out.Line(record.Line); !appended)
+        return appended;
+    }
+    return writer.value().Commit();
+  }
+  // The IDs written so far, in the order written; it starts with the empty ID, which the first
+  // ID written replaces.
   std::vector<std::string_view> ids{std::string_view()};
   bool anyWritten = false;
   for (const APRecord& record : list) {
     if (FindString(std::span<const std::string_view>(ids), record.APID) >= 0)
       continue;
-    if (auto appended = writer.value().Append(record.Line); !appended)
-      return appended;
-    if (auto appended = writer.value().Append(kLineEnd); !appended)
+    if (auto appended = out.Line(record.Line); !appended)
       return appended;
     if (anyWritten) {
       ids.push_back(record.APID);
