@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "dialog/FileDropBoxes.h"
+#include "dialog/ShowMessage.h"
 #include "dialog/Validation.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
@@ -11,21 +12,6 @@
 #include "records/Operations.h"
 
 namespace fw {
-namespace {
-
-BoxIcon ToBoxIcon(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Information:
-      return BoxIcon::Information;
-    case MessageIcon::Exclamation:
-      return BoxIcon::Exclamation;
-    case MessageIcon::Critical:
-      return BoxIcon::Critical;
-  }
-  return BoxIcon::Critical;
-}
-
-}  // namespace
 
 void frmShowFiles::cmdExecute_Click() {
   bool busy = false;
@@ -81,7 +67,7 @@ void frmShowFiles::CloseDialog() {
 }
 
 void frmShowFiles::ShowMessage(const Message& message) {
-  m_services.Boxes.Show(ToBoxIcon(message.Icon), message.Title, message.Text);
+  fw::ShowMessage(m_services.Boxes, message);
 }
 
 void frmShowFiles::ShowFailure(std::string_view routine, std::string_view description) {

@@ -55,6 +55,10 @@ frmShowFiles::frmShowFiles(const UiServices& services, QWidget* owner,
       m_services(services),
       m_showMainWindow(std::move(showMainWindow)) {
   setObjectName(QStringLiteral("frmShowFiles"));
+  // The twip layout was drawn for 8-point text; larger text would not fit its buttons.
+  QFont text = font();
+  text.setPointSize(8);
+  setFont(text);
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
   CreateControls();
   CreateWaitFrame();

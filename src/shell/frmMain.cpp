@@ -4,10 +4,12 @@
 #include <QPushButton>
 #include <iterator>
 
+#include "dialog/ShowMessage.h"
 #include "dialog/Twips.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
 #include "records/OperationCodes.h"
+#include "worldai/WorldAIConversion.h"
 
 namespace fw {
 namespace {
@@ -45,6 +47,10 @@ frmMain::frmMain(const UiServices& services)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_services(services) {
   setObjectName(QStringLiteral("frmMain"));
+  // The twip layout was drawn for 8-point text; larger text would not fit its buttons.
+  QFont text = font();
+  text.setPointSize(8);
+  setFont(text);
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   CreateControls();
   Form_Load();
@@ -99,9 +105,15 @@ void frmMain::CreateControls() {
   QPushButton* cmdHelp = MakeButton(this, "cmdHelp", "View ReadMe.htm File", "View the help file",
                                     TwipsRect(225, 4365, 2400, 320));
 
-  QWidget* const order[] = {cmdSortFlightPlans, cmdMergeFlightPlans, cmdEvaluateFP,
-                            cmdSortAirports,    cmdMergeAirports,    cmdSortAircraft,
-                            cmdMergeAircraft,   cmdChangeACNum,      cmdHelp};
+  QPushButton* cmdChangeWorldAIAircraft =
+      MakeButton(this, "cmdChangeWorldAIAircraft", "Convert World AI Aircraft List",
+                 "Converts the World AI aircraft list to a more readable format",
+                 TwipsRect(225, 4770, 2400, 320));
+
+  QWidget* const order[] = {cmdSortFlightPlans,      cmdMergeFlightPlans, cmdEvaluateFP,
+                            cmdSortAirports,         cmdMergeAirports,    cmdSortAircraft,
+                            cmdMergeAircraft,        cmdChangeACNum,      cmdHelp,
+                            cmdChangeWorldAIAircraft};
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(order[i - 1], order[i]);
   cmdSortFlightPlans->setFocus();
@@ -115,6 +127,8 @@ void frmMain::CreateControls() {
   connect(cmdMergeAircraft, &QPushButton::clicked, this, [this] { cmdMergeAircraft_Click(); });
   connect(cmdChangeACNum, &QPushButton::clicked, this, [this] { cmdChangeACNum_Click(); });
   connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+  connect(cmdChangeWorldAIAircraft, &QPushButton::clicked, this,
+          [this] { cmdChangeWorldAIAircraft_Click(); });
 }
 
 void frmMain::Form_Load() {
@@ -156,6 +170,11 @@ frmShowFiles* frmMain::OperationDialog() const {
   if (m_dialog == nullptr || m_dialog->IsClosed())
     return nullptr;
   return m_dialog.data();
+}
+
+void frmMain::cmdChangeWorldAIAircraft_Click() {
+  ShowMessage(m_services.Boxes,
+              ConvertWorldAIAircraftList(m_services.ProgramFolder, m_services.Fs));
 }
 
 void frmMain::cmdHelp_Click() {

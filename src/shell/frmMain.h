@@ -36,6 +36,9 @@ class frmMain final : public QWidget {
   // ignored.
   void cmdHelp_Click();
 
+  // Converts the World AI list in the program's folder and reports the outcome in a box.
+  void cmdChangeWorldAIAircraft_Click();
+
   // The open operation dialog; null when none is open.
   frmShowFiles* OperationDialog() const;
 
