@@ -50,6 +50,21 @@ fs::path ToPath(const std::string& name) {
 #endif
 }
 
+// The inverse of ToPath. On Windows path::string() gives UTF-8, which ToPath would misread.
+std::string FromPath(const fs::path& path) {
+#ifdef _WIN32
+  const std::wstring& wide = path.native();
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string name(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, name.data(), length, nullptr, nullptr);
+  return name;
+#else
+  return path.string();
+#endif
+}
+
 // A name in the target's folder that no other writer will choose.
 fs::path TempNameBeside(const fs::path& target) {
   static thread_local std::mt19937_64 random(
@@ -64,9 +79,27 @@ fs::path TempNameBeside(const fs::path& target) {
   return folder.empty() ? name : folder / name;
 }
 
+// A file nobody may write to: the user protected it, so it must not be replaced either, although
+// the folder would let a rename do it.
+bool IsWriteProtected(const fs::path& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return !error && fs::is_regular_file(status) &&
+         (status.permissions() & kWrite) == fs::perms::none;
+}
+
 #ifdef _WIN32
 int OpenForRead(const fs::path& path) {
-  return _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+  const int fd = _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+  // Windows refuses to open a folder with "Permission denied"; say what is wrong, as POSIX does.
+  if (fd < 0 && errno == EACCES) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      errno = EISDIR;
+  }
+  return fd;
 }
 int OpenNewFile(const fs::path& path) {
   return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -87,14 +120,56 @@ long long FileSizeOf(int fd) {
   struct _stat64 info;
   return _fstat64(fd, &info) == 0 ? info.st_size : -1;
 }
-void CopyPermissions(int, const fs::path&, const fs::path&) {
-  // Windows keeps a replaced file's attributes through MoveFileEx; nothing to carry over here.
+void CopyPermissions(int fd, const fs::path& target, const fs::path& permissionsFrom) {
+  // MoveFileEx puts the new file in place with its own attributes, so a hidden or system target
+  // would lose them. Read-only is not carried: a read-only temporary file could not be removed.
+  constexpr DWORD kCarried =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES && !permissionsFrom.empty())
+    attributes = GetFileAttributesW(permissionsFrom.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kCarried) == 0)
+    return;
+  FILE_BASIC_INFO info{};  // zero times are left as they are
+  info.FileAttributes = (attributes & kCarried) | FILE_ATTRIBUTE_ARCHIVE;
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+  (void)SetFileInformationByHandle(handle, FileBasicInfo, &info, sizeof info);
+}
+int ErrnoOf(DWORD code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_NOT_SAME_DEVICE:
+      return EXDEV;
+    default:
+      return EIO;
+  }
 }
 int RenameOver(const fs::path& from, const fs::path& to) {
-  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return 0;
-  DWORD code = GetLastError();
-  return code == ERROR_ACCESS_DENIED ? EACCES : code == ERROR_PATH_NOT_FOUND ? ENOENT : EIO;
+  // Virus scanners and indexers open new files for a moment; wait briefly for them to let go.
+  constexpr int kAttempts = 10;
+  // Windows refuses to replace a read-only file but Wine does not; refuse it here so both agree.
+  const DWORD attributes = GetFileAttributesW(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    return EACCES;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return 0;
+    const DWORD code = GetLastError();
+    const bool held = code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+                      code == ERROR_ACCESS_DENIED;
+    if (!held || attempt == kAttempts)
+      return ErrnoOf(code);
+    Sleep(50);
+  }
 }
 #else
 int OpenForRead(const fs::path& path) {
@@ -168,7 +243,7 @@ class Native final : public FileSystem {
     const fs::path path = ToPath(name);
     const int fd = OpenForRead(path);
     if (fd < 0)
-      return IoFailure("cannot open", name, errno);
+      return IoFailure(errno == EISDIR ? "cannot read" : "cannot open", name, errno);
     long long expected = FileSizeOf(fd);
     if (expected < 0)
       expected = 0;
@@ -209,13 +284,15 @@ class Native final : public FileSystem {
       if (!ignored)
         targetPath = resolved;
     }
+    if (IsWriteProtected(targetPath))
+      return IoFailure("cannot write", target, EACCES);
     for (int attempt = 0;; ++attempt) {
       const fs::path tempPath = TempNameBeside(targetPath);
       const int fd = OpenNewFile(tempPath);
       if (fd >= 0) {
         CopyPermissions(fd, targetPath,
                         permissionsFrom.empty() ? fs::path() : ToPath(permissionsFrom));
-        return TempFile{tempPath.string(), targetPath.string(), target, fd};
+        return TempFile{FromPath(tempPath), FromPath(targetPath), target, fd};
       }
       if (errno != EEXIST || attempt == 100)
         return IoFailure("cannot create", target, errno);

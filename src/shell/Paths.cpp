@@ -44,9 +44,16 @@ std::string AppPath() {
 bool FileExists(const std::string& path) {
   if (path.empty())
     return false;
+#ifdef _WIN32
+  // The attribute query itself, with the name in the system's code page as the user typed it;
+  // std::filesystem would read the 8-bit name as another encoding. A NUL would cut the name short.
+  return path.find('\0') == std::string::npos &&
+         GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
   std::error_code error;
   const auto status = std::filesystem::status(std::filesystem::path(path), error);
   return !error && std::filesystem::exists(status);
+#endif
 }
 
 std::string GetFolder(std::string_view path, bool includeTrailingSeparator, char separator) {
