@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <stdexcept>
 
 #include "DialogTestBase.h"
 
@@ -144,6 +145,56 @@ TEST_F(ExecuteTest, EvaluationCodeRunsNothingAndCloses) {
   EXPECT_FALSE(std::filesystem::exists(Path("report.txt")));
   EXPECT_EQ(m_ui.Events, (std::vector<std::string>{"busy", "default"}));
   EXPECT_EQ(m_mainShown, 1);
+}
+
+// A file system whose reads of anything but the settings file break in an unforeseen way.
+class BreakingFileSystem final : public FileSystem {
+ public:
+  Result<ByteBuffer> ReadFile(const std::string& path) override {
+    if (path.find("Fleetwright.ini") == std::string::npos)
+      throw std::runtime_error("disk on fire");
+    return NativeFileSystem().ReadFile(path);
+  }
+  Result<TempFile> CreateTempFile(const std::string& target, const std::string& from) override {
+    return NativeFileSystem().CreateTempFile(target, from);
+  }
+  Result<void> Write(TempFile& file, std::string_view bytes) override {
+    return NativeFileSystem().Write(file, bytes);
+  }
+  Result<void> FlushAndClose(TempFile& file) override {
+    return NativeFileSystem().FlushAndClose(file);
+  }
+  Result<void> ReplaceTarget(TempFile& file) override {
+    return NativeFileSystem().ReplaceTarget(file);
+  }
+  void Discard(TempFile& file) noexcept override { NativeFileSystem().Discard(file); }
+};
+
+TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestored) {
+  const std::string input = m_ui.Folder.Write("fp.txt", "AC#1,a\r\n");
+  BreakingFileSystem fs;
+  UiServices services = m_ui.Services();
+  auto* dialog = new frmShowFiles(UiServices{services.Boxes, services.Files, services.Documents,
+                                             services.Pointer, fs, services.ProgramFolder},
+                                  nullptr, [this] { ++m_mainShown; });
+  m_dialog = dialog;
+  dialog->SelectOperation(0);
+  bool frameShownWithBox = true;
+  m_ui.Boxes.OnShow = [&](const ShownBox&) {
+    frameShownWithBox = Find<QFrame>("fraWait")->isVisible();
+  };
+  Fill(input, Path("sorted.txt"));
+
+  Execute();
+
+  ASSERT_EQ(m_ui.Boxes.Shown.size(), 1u);
+  EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, BoxIcon::Critical);
+  EXPECT_EQ(m_ui.Boxes.Shown[0].Title, "Error");
+  EXPECT_EQ(m_ui.Boxes.Shown[0].Text, "Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire");
+  EXPECT_EQ(m_ui.Events, (std::vector<std::string>{"busy", "default", "box: Error"}));
+  EXPECT_FALSE(frameShownWithBox);
+  EXPECT_EQ(m_mainShown, 1);
+  EXPECT_TRUE(DialogDestroyed());
 }
 
 // One refused input: the warning shown, and the dialog left open as the user left it.
