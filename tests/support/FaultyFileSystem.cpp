@@ -1,0 +1,49 @@
+#include "support/FaultyFileSystem.h"
+
+namespace fw::test {
+
+std::string InjectedFault(std::string_view what, std::string_view name) {
+  return std::string(what) + " " + Quoted(name) + ": injected fault";
+}
+
+bool FaultyFileSystem::Fails(FileStep step) {
+  const int call = ++m_calls[Index(step)];
+  return call == m_failAt[Index(step)];
+}
+
+Result<ByteBuffer> FaultyFileSystem::ReadFile(const std::string& path) {
+  if (Fails(FileStep::ReadFile))
+    return IoError(InjectedFault("cannot read", path));
+  return m_inner.ReadFile(path);
+}
+
+Result<TempFile> FaultyFileSystem::CreateTempFile(const std::string& target,
+                                                  const std::string& permissionsFrom) {
+  if (Fails(FileStep::CreateTempFile))
+    return IoError(InjectedFault("cannot create", target));
+  return m_inner.CreateTempFile(target, permissionsFrom);
+}
+
+Result<void> FaultyFileSystem::Write(TempFile& file, std::string_view bytes) {
+  if (Fails(FileStep::Write)) {
+    (void)m_inner.Write(file, bytes.substr(0, bytes.size() / 2));
+    return IoError(InjectedFault("cannot write", file.Shown));
+  }
+  return m_inner.Write(file, bytes);
+}
+
+Result<void> FaultyFileSystem::FlushAndClose(TempFile& file) {
+  if (Fails(FileStep::FlushAndClose)) {
+    (void)m_inner.FlushAndClose(file);
+    return IoError(InjectedFault("cannot write", file.Shown));
+  }
+  return m_inner.FlushAndClose(file);
+}
+
+Result<void> FaultyFileSystem::ReplaceTarget(TempFile& file) {
+  if (Fails(FileStep::ReplaceTarget))
+    return IoError(InjectedFault("cannot replace", file.Shown));
+  return m_inner.ReplaceTarget(file);
+}
+
+}  // namespace fw::test

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace fw::test {
+
+// The steps of the file-system seam that a test can make fail.
+enum class FileStep { ReadFile, CreateTempFile, Write, FlushAndClose, ReplaceTarget };
+
+// Passes every call to a real file system, except the one call of a step that the test chose to
+// fail: that call fails the way the operating system would, with `... "NAME": injected fault`.
+// A failing Write writes the first half of its bytes first, a failing FlushAndClose closes the
+// file first, so that a half-written temporary file is really on disk.
+class FaultyFileSystem final : public FileSystem {
+ public:
+  explicit FaultyFileSystem(FileSystem& inner = NativeFileSystem()) : m_inner(inner) {}
+
+  // Makes the nth call (counted from 1) of step fail; 0 lets every call pass.
+  void FailAt(FileStep step, int nth) { m_failAt[Index(step)] = nth; }
+
+  // How many calls of step were made so far, the failed one included.
+  int Calls(FileStep step) const { return m_calls[Index(step)]; }
+
+  Result<ByteBuffer> ReadFile(const std::string& path) override;
+  Result<TempFile> CreateTempFile(const std::string& target,
+                                  const std::string& permissionsFrom) override;
+  Result<void> Write(TempFile& file, std::string_view bytes) override;
+  Result<void> FlushAndClose(TempFile& file) override;
+  Result<void> ReplaceTarget(TempFile& file) override;
+  void Discard(TempFile& file) noexcept override { m_inner.Discard(file); }
+
+ private:
+  static constexpr std::size_t kSteps = 5;
+  static std::size_t Index(FileStep step) { return static_cast<std::size_t>(step); }
+  // Counts a call of step; true when it is the one to fail.
+  bool Fails(FileStep step);
+
+  FileSystem& m_inner;
+  std::array<int, kSteps> m_failAt{};
+  std::array<int, kSteps> m_calls{};
+};
+
+// The description a failing step gives: what failed, the quoted name and "injected fault".
+std::string InjectedFault(std::string_view what, std::string_view name);
+
+}  // namespace fw::test
