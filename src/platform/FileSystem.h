@@ -30,6 +30,7 @@ class FileSystem {
 
   // Creates an empty temporary file beside target. It gets target's permissions when target
   // exists, else those of permissionsFrom when that is not empty, else a new file's defaults.
+  // Fails for a target that nobody may write to (`cannot write "NAME": Permission denied`).
   virtual Result<TempFile> CreateTempFile(const std::string& target,
                                           const std::string& permissionsFrom) = 0;
 

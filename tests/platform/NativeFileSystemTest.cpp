@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "support/TempFolder.h"
+
+namespace fw {
+namespace {
+
+using test::TempFolder;
+
+TEST(NativeReadFile, NamesTheFileAndTheReasonWhenItFails) {
+  TempFolder folder;
+  const std::string missing = folder.Name("fp.txt");
+  const auto notThere = NativeFileSystem().ReadFile(missing);
+  ASSERT_FALSE(notThere);
+  EXPECT_EQ(notThere.error().Message, "cannot open \"" + missing + "\": No such file or directory");
+
+  const std::string self = folder.Path().string();
+  const auto aFolder = NativeFileSystem().ReadFile(self);
+  ASSERT_FALSE(aFolder);
+  EXPECT_EQ(aFolder.error().Message, "cannot read \"" + self + "\": Is a directory");
+}
+
+TEST(NativeCreateTempFile, FailsInAFolderThatDoesNotExist) {
+  TempFolder folder;
+  const std::string target = folder.Name("missing/out.txt");
+  const auto created = NativeFileSystem().CreateTempFile(target, {});
+  ASSERT_FALSE(created);
+  EXPECT_EQ(created.error().Message, "cannot create \"" + target + "\": No such file or directory");
+}
+
+}  // namespace
+}  // namespace fw
