@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/Operations.h"
+#include "support/FaultyFileSystem.h"
+#include "support/MessagePrinter.h"
+#include "support/TempFolder.h"
+
+namespace fw {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using Texts = std::vector<std::string>;
+
+// Runs the number change on files, keeping the wait texts it shows.
+struct Change {
+  Change(const std::string& files, const std::string& from, const std::string& to,
+         bool backup = true, FileSystem& fs = NativeFileSystem()) {
+    outcome = ChangeACNumbers(
+        OperationTexts{files, {}, from, to, backup},
+        [this](std::string_view text) { waits.emplace_back(text); }, fs);
+  }
+  Message outcome;
+  Texts waits;
+};
+
+Message Changed(int count) {
+  return Message{MessageIcon::Information, "Aircraft # Change Success",
+                 std::to_string(count) + " aircraft numbers successfully changed!"};
+}
+
+Message Failed(const std::string& description) {
+  return Message{MessageIcon::Critical, "Error",
+                 "Error during aircraft # change.\r\n" + description};
+}
+
+// The text of a file's line with the number in the first field after "AC#".
+std::string Only(const TempFolder& folder, const std::string& bytes) {
+  const std::string file = folder.Write("fp.txt", bytes);
+  const Change change(file, "5", "7", false);
+  EXPECT_EQ(change.outcome.Icon, MessageIcon::Information) << change.outcome.Text;
+  return ReadBytes(file);
+}
+
+TEST(ChangeACNumbers, RenumbersEveryListedFileAfterBackingItUp) {
+  TempFolder folder;
+  const std::string first = folder.Write("a.txt", "AC#5,a\r\nAC#3,b\r\n\r\nAC#5,c");
+  const std::string second = folder.Write("b.txt", "AC#9,x\nAC#5,y\n");
+  const Change change(" " + first + "  \r\n\r\n   \r\n" + second + "\r\n", "5", "7");
+  EXPECT_EQ(change.outcome, Changed(3));
+  EXPECT_EQ(ReadBytes(first), "AC#3,b\r\nAC#7,a\r\nAC#7,c\r\n");
+  EXPECT_EQ(ReadBytes(second), "AC#7,y\r\nAC#9,x\r\n");
+  EXPECT_EQ(ReadBytes(first + ".BAK"), "AC#5,a\r\nAC#3,b\r\n\r\nAC#5,c");
+  EXPECT_EQ(ReadBytes(second + ".BAK"), "AC#9,x\nAC#5,y\n");
+  EXPECT_EQ(folder.Entries(), (Texts{"a.txt", "a.txt.BAK", "b.txt", "b.txt.BAK"}));
+  const std::string sorting = "Please Wait. Sorting input file(s)...";
+  const std::string writing = "Please Wait. Writing output file(s)...";
+  EXPECT_EQ(change.waits, (Texts{"Please Wait. Reading input file(s)...", sorting, sorting, writing,
+                                 sorting, sorting, writing}));
+}
+
+TEST(ChangeACNumbers, MakesNoBackupWhenNotAsked) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\n");
+  const Change change(file, "5", "6", false);
+  EXPECT_EQ(change.outcome, Changed(1));
+  EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
+}
+
+TEST(ChangeACNumbers, KeepsTheNewNumberAsTypedButSortsByItsValue) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#13,b\r\nAC#5,a\r\nAC#11,c\r\n");
+  const Change change(file, "05", "012", false);
+  EXPECT_EQ(change.outcome, Changed(1));
+  EXPECT_EQ(ReadBytes(file), "AC#11,c\r\nAC#012,a\r\nAC#13,b\r\n");
+}
+
+TEST(ChangeACNumbers, RebuildsOnlyTheFirstField) {
+  TempFolder folder;
+  EXPECT_EQ(Only(folder, "XY#5\r\nAC#05,,\"a,b\"\r\n"), "AC#7\r\nAC#7,,\"a,b\"\r\n");
+  // A renumbered line equal to one already there is written once; both changes count.
+  const std::string file = folder.Write("fp.txt", "AC#5,x\r\nAC#7,x\r\nAC#5,x\r\n");
+  const Change change(file, "5", "7", false);
+  EXPECT_EQ(change.outcome, Changed(2));
+  EXPECT_EQ(ReadBytes(file), "AC#7,x\r\n");
+}
+
+TEST(ChangeACNumbers, StillRewritesFilesWithoutTheNumber) {
+  TempFolder folder;
+  EXPECT_EQ(Only(folder, "AC#9,b\r\nAC#2,a\nAC#9,b"), "AC#2,a\r\nAC#9,b\r\n");
+  EXPECT_EQ(Only(folder, "\r\nAC#1,a"), "AC#1,a\r\n");
+  EXPECT_EQ(Only(folder, ""), "");
+  const Change none(folder.Name("fp.txt"), "5", "7");
+  EXPECT_EQ(none.outcome, Changed(0));
+}
+
+TEST(ChangeACNumbers, AFailureStopsAtTheFileWhereItHappens) {
+  TempFolder folder;
+  const std::string first = folder.Write("a.txt", "AC#5,a");
+  const std::string second = folder.Write("b.txt", "AC#5,b\r\nAC#x,b\r\n");
+  const std::string third = folder.Write("c.txt", "AC#5,c\r\nAC#5,c\r\n");
+  const Change change(first + "\r\n" + second + "\r\n" + third, "5", "7");
+  EXPECT_EQ(change.outcome,
+            Failed("line 2 of \"" + second + "\": \"AC#x\" has no aircraft number"));
+  EXPECT_EQ(ReadBytes(first), "AC#7,a\r\n");
+  EXPECT_EQ(ReadBytes(first + ".BAK"), "AC#5,a");
+  EXPECT_EQ(ReadBytes(second), "AC#5,b\r\nAC#x,b\r\n");
+  EXPECT_EQ(ReadBytes(third), "AC#5,c\r\nAC#5,c\r\n");
+  EXPECT_EQ(folder.Entries(), (Texts{"a.txt", "a.txt.BAK", "b.txt", "b.txt.BAK", "c.txt"}));
+}
+
+TEST(ChangeACNumbers, AFailedBackupLeavesTheFileUntouched) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\n");
+  test::FaultyFileSystem faulty;
+  faulty.FailAt(test::FileStep::CreateTempFile, 1);
+  const Change change(file, "5", "7", true, faulty);
+  EXPECT_EQ(change.outcome, Failed(test::InjectedFault("cannot create", file + ".BAK")));
+  EXPECT_EQ(ReadBytes(file), "AC#5,a\r\n");
+  EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
+}
+
+TEST(ChangeACNumbers, NumbersBeyond32BitsFailBeforeAnyFileIsTouched) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\n");
+  EXPECT_EQ(Change(file, "2147483648", "7").outcome,
+            Failed("\"2147483648\" is not an aircraft number"));
+  EXPECT_EQ(Change(file, "5", "99999999999").outcome,
+            Failed("\"99999999999\" is not an aircraft number"));
+  EXPECT_EQ(ReadBytes(file), "AC#5,a\r\n");
+  EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
+}
+
+}  // namespace
+}  // namespace fw
