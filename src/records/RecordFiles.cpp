@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "platform/AtomicFile.h"
-#include "records/AircraftNumber.h"
 #include "records/LineSet.h"
-#include "records/LineSplitter.h"
 #include "records/Searching.h"
 #include "records/TextOrder.h"
 #include "records/Texts.h"
@@ -16,22 +13,6 @@ namespace fw {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view FirstField(std::string_view line) {
-  return line.substr(0, line.find(','));
-}
-
-// A field shown in a message, shortened so that a hostile line cannot flood the message box.
-std::string Shown(std::string_view field) {
-  constexpr std::size_t kMost = 60;
-  if (field.size() <= kMost)
-    return Quoted(field);
-  return Quoted(std::string(field.substr(0, kMost)) + "...");
-}
-
-std::size_t LineCountEstimate(std::string_view bytes) {
-  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-}
 
 // In sorted order the lines lie all over the input, and waiting for each in turn would dominate
 // the writing: loading starts this many records ahead.
@@ -97,36 +78,6 @@ Result<void> WriteRun(std::span<const ACNumRecord> run, LineWriter& out) {
 }
 
 }  // namespace
-
-Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
-                             std::string_view fileName) {
-  records.reserve(records.size() + LineCountEstimate(bytes));
-  LineSplitter lines(bytes);
-  std::string_view line;
-  while (lines.Next(line)) {
-    if (line.empty())
-      continue;
-    const std::string_view field = FirstField(line);
-    const auto number =
-        field.size() > 3 ? ParseAircraftNumber(field.substr(3)) : std::optional<std::int32_t>();
-    if (!number) {
-      return FormatError("line " + std::to_string(lines.LineNumber()) + " of " + Quoted(fileName) +
-                         ": " + Shown(field) + " has no aircraft number");
-    }
-    records.push_back(ACNumRecord{*number, line});
-  }
-  return {};
-}
-
-void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records) {
-  records.reserve(records.size() + LineCountEstimate(bytes));
-  LineSplitter lines(bytes);
-  std::string_view line;
-  while (lines.Next(line)) {
-    if (!line.empty())
-      records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
-  }
-}
 
 Result<void> ReadACNumFile(ACNumRecordList& list, const std::string& fileName, FileSystem& fs) {
   auto bytes = fs.ReadFile(fileName);
