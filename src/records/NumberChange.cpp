@@ -1,5 +1,6 @@
 #include <cstring>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/AtomicFile.h"
@@ -57,8 +58,11 @@ std::size_t Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from
 // Backs up, reads, renumbers and rewrites one file; adds the changed records to changed.
 Result<void> ChangeFile(const std::string& name, const OperationTexts& texts, std::int32_t from,
                         std::int32_t to, std::string_view toText, const WaitMessage& wait,
-                        FileSystem& fs, long long& changed) {
-  if (texts.Backup) {
+                        FileSystem& fs, long long& changed,
+                        std::unordered_set<std::string>& backedUp) {
+  // A file listed twice is backed up once: a second copy would replace the backup of the
+  // original with the already rewritten file.
+  if (texts.Backup && backedUp.insert(name).second) {
     if (auto copied = CopyFileAtomically(fs, name, name + ".BAK"); !copied)
       return copied;
   }
@@ -92,11 +96,13 @@ Message ChangeACNumbers(const OperationTexts& texts, const WaitMessage& wait, Fi
   if (!to)
     return Failure(Quoted(toText) + " is not an aircraft number");
 
+  std::unordered_set<std::string> backedUp;
   for (const std::string_view line : SplitAtCrLf(texts.InputFiles)) {
     const std::string name(TrimSpaces(line));
     if (name.empty())
       continue;
-    if (auto done = ChangeFile(name, texts, *from, *to, toText, wait, fs, changed); !done) {
+    if (auto done = ChangeFile(name, texts, *from, *to, toText, wait, fs, changed, backedUp);
+        !done) {
       return Failure(done.error().Message);
     }
   }

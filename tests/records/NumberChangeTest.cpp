@@ -70,6 +70,15 @@ TEST(ChangeACNumbers, MakesNoBackupWhenNotAsked) {
   EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
 }
 
+TEST(ChangeACNumbers, AFileListedTwiceKeepsTheBackupOfItsOriginal) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\nAC#5,a\r\n");
+  const Change change(file + "\r\n" + file, "5", "5");
+  EXPECT_EQ(change.outcome, Changed(3));
+  EXPECT_EQ(ReadBytes(file), "AC#5,a\r\n");
+  EXPECT_EQ(ReadBytes(file + ".BAK"), "AC#5,a\r\nAC#5,a\r\n");
+}
+
 TEST(ChangeACNumbers, KeepsTheNewNumberAsTypedButSortsByItsValue) {
   TempFolder folder;
   const std::string file = folder.Write("fp.txt", "AC#13,b\r\nAC#5,a\r\nAC#11,c\r\n");
