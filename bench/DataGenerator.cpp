@@ -1,11 +1,11 @@
 // Every line is a pure function of (seed, index): a duplicate line regenerates the earlier line
 // it copies instead of keeping it, so files of any size are written in constant memory.
-#include "DataGenerator.h"
+#include "bench/DataGenerator.h"
 
 #include <array>
 #include <cstdio>
 
-#include "Random.h"
+#include "bench/Random.h"
 
 namespace fw::bench {
 namespace {
@@ -57,13 +57,14 @@ class Generator {
     }
   }
 
-  // The line whose own key `index` takes: itself, or for a repeated key an earlier line's.
+  // The new line whose own key the new line `index` takes: itself, or for a repeated key an
+  // earlier new line's.
   std::uint64_t KeySourceOf(std::uint64_t index) const {
     for (;;) {
       Random random(SeedFor(m_settings.Seed ^ kKeyStream, index));
       if (index == 0 || !random.Chance(m_settings.RepeatShare))
         return index;
-      index = random.Below(index);
+      index = SourceOf(random.Below(index));
     }
   }
 

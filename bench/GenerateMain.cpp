@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DataGenerator.h"
+#include "bench/DataGenerator.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "MemoryFileSystem.h"
+#include "bench/MemoryFileSystem.h"
 
 #include <cstring>
 

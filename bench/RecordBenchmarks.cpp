@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "DataGenerator.h"
-#include "MemoryFileSystem.h"
+#include "bench/DataGenerator.h"
+#include "bench/MemoryFileSystem.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
