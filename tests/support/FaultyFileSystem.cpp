@@ -1,9 +1,13 @@
 #include "support/FaultyFileSystem.h"
 
+#include <system_error>
+
 namespace fw::test {
 
-std::string InjectedFault(std::string_view what, std::string_view name) {
-  return std::string(what) + " " + Quoted(name) + ": injected fault";
+std::string InjectedFault(std::string_view what, std::string_view name, int error) {
+  const std::string reason =
+      error == 0 ? std::string("injected fault") : std::generic_category().message(error);
+  return std::string(what) + " " + Quoted(name) + ": " + reason;
 }
 
 bool FaultyFileSystem::Fails(FileStep step) {
@@ -13,21 +17,21 @@ bool FaultyFileSystem::Fails(FileStep step) {
 
 Result<ByteBuffer> FaultyFileSystem::ReadFile(const std::string& path) {
   if (Fails(FileStep::ReadFile))
-    return IoError(InjectedFault("cannot read", path));
+    return IoError(InjectedFault("cannot read", path, m_error));
   return m_inner.ReadFile(path);
 }
 
 Result<TempFile> FaultyFileSystem::CreateTempFile(const std::string& target,
                                                   const std::string& permissionsFrom) {
   if (Fails(FileStep::CreateTempFile))
-    return IoError(InjectedFault("cannot create", target));
+    return IoError(InjectedFault("cannot create", target, m_error));
   return m_inner.CreateTempFile(target, permissionsFrom);
 }
 
 Result<void> FaultyFileSystem::Write(TempFile& file, std::string_view bytes) {
   if (Fails(FileStep::Write)) {
     (void)m_inner.Write(file, bytes.substr(0, bytes.size() / 2));
-    return IoError(InjectedFault("cannot write", file.Shown));
+    return IoError(InjectedFault("cannot write", file.Shown, m_error));
   }
   return m_inner.Write(file, bytes);
 }
@@ -35,14 +39,14 @@ Result<void> FaultyFileSystem::Write(TempFile& file, std::string_view bytes) {
 Result<void> FaultyFileSystem::FlushAndClose(TempFile& file) {
   if (Fails(FileStep::FlushAndClose)) {
     (void)m_inner.FlushAndClose(file);
-    return IoError(InjectedFault("cannot write", file.Shown));
+    return IoError(InjectedFault("cannot write", file.Shown, m_error));
   }
   return m_inner.FlushAndClose(file);
 }
 
 Result<void> FaultyFileSystem::ReplaceTarget(TempFile& file) {
   if (Fails(FileStep::ReplaceTarget))
-    return IoError(InjectedFault("cannot replace", file.Shown));
+    return IoError(InjectedFault("cannot replace", file.Shown, m_error));
   return m_inner.ReplaceTarget(file);
 }
 

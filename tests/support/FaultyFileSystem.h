@@ -11,15 +11,21 @@ namespace fw::test {
 enum class FileStep { ReadFile, CreateTempFile, Write, FlushAndClose, ReplaceTarget };
 
 // Passes every call to a real file system, except the one call of a step that the test chose to
-// fail: that call fails the way the operating system would, with `... "NAME": injected fault`.
+// fail: that call fails the way the operating system would, with `... "NAME": REASON`, the
+// reason being the system's text for the chosen error number (ENOSPC: disk full, EACCES, EISDIR:
+// the target is a folder, ENOENT: its folder vanished) or "injected fault".
 // A failing Write writes the first half of its bytes first, a failing FlushAndClose closes the
 // file first, so that a half-written temporary file is really on disk.
 class FaultyFileSystem final : public FileSystem {
  public:
   explicit FaultyFileSystem(FileSystem& inner = NativeFileSystem()) : m_inner(inner) {}
 
-  // Makes the nth call (counted from 1) of step fail; 0 lets every call pass.
-  void FailAt(FileStep step, int nth) { m_failAt[Index(step)] = nth; }
+  // Makes the nth call (counted from 1) of step fail with the reason of errno value error, or
+  // "injected fault" for 0; nth 0 lets every call pass.
+  void FailAt(FileStep step, int nth, int error = 0) {
+    m_failAt[Index(step)] = nth;
+    m_error = error;
+  }
 
   // How many calls of step were made so far, the failed one included.
   int Calls(FileStep step) const { return m_calls[Index(step)]; }
@@ -41,9 +47,11 @@ class FaultyFileSystem final : public FileSystem {
   FileSystem& m_inner;
   std::array<int, kSteps> m_failAt{};
   std::array<int, kSteps> m_calls{};
+  int m_error = 0;
 };
 
-// The description a failing step gives: what failed, the quoted name and "injected fault".
-std::string InjectedFault(std::string_view what, std::string_view name);
+// The description a failing step gives: what failed, the quoted name and the reason of error
+// ("injected fault" for 0).
+std::string InjectedFault(std::string_view what, std::string_view name, int error = 0);
 
 }  // namespace fw::test
