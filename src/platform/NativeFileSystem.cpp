@@ -157,10 +157,6 @@ int ErrnoOf(DWORD code) {
 int RenameOver(const fs::path& from, const fs::path& to) {
   // Virus scanners and indexers open new files for a moment; wait briefly for them to let go.
   constexpr int kAttempts = 10;
-  // Windows refuses to replace a read-only file but Wine does not; refuse it here so both agree.
-  const DWORD attributes = GetFileAttributesW(to.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-    return EACCES;
   for (int attempt = 1;; ++attempt) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return 0;

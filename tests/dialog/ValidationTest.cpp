@@ -4,6 +4,7 @@
 
 #include "dialog/Validation.h"
 #include "records/OperationCodes.h"
+#include "shell/Paths.h"
 #include "support/MessagePrinter.h"
 #include "support/TempFolder.h"
 
@@ -64,12 +65,14 @@ TEST(ValidateFiles, WantsAnOutputNameInAnExistingFolder) {
   EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "   "),
             Warning("Invalid Output File", "Please select an output file."));
   EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "fp.txt"), MissingFolder(""));
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, folder.Name("missing/out.txt")),
-            MissingFolder(folder.Name("missing")));
+  EXPECT_EQ(
+      ValidateFiles(op::SortFlightPlans, input, folder.Name("missing") + kSeparator + "out.txt"),
+      MissingFolder(folder.Name("missing")));
   EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "  " + folder.Name("out.txt") + " "),
             std::nullopt);
   // A name ending in a separator passes; the writer reports it.
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, folder.Path().string() + "/"), std::nullopt);
+  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, folder.Path().string() + kSeparator),
+            std::nullopt);
 }
 
 TEST(ValidateFiles, IgnoresTheOutputOfTheNumberChange) {

@@ -37,6 +37,9 @@ TEST(WithTrailingSeparator, AddsOneSeparatorOnlyWhereNoneEnds) {
 }
 
 TEST(AppPath, NamesTheTestProgramsFolderWithOneTrailingSeparator) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the build folder is a host path in a cross build; tests/windows covers AppPath";
+#endif
   const std::string path = AppPath();
   ASSERT_GE(path.size(), 2u);
   EXPECT_EQ(path.back(), kSeparator);

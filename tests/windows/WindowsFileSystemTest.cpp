@@ -85,8 +85,7 @@ TEST(WindowsNativeFileSystem, AReadOnlyTargetIsLeftAsItWas) {
   const Result<void> written = WriteFile(Narrow(target), "new\r\n");
   SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   ASSERT_FALSE(written);
-  EXPECT_EQ(written.error().Message,
-            "cannot replace \"" + Narrow(target) + "\": Permission denied");
+  EXPECT_EQ(written.error().Message, "cannot write \"" + Narrow(target) + "\": Permission denied");
   EXPECT_EQ(ReadBytes(target), "old\r\n");
   EXPECT_EQ(WideEntries(folder.Path()), WideNames{L"fp.txt"});
 }
