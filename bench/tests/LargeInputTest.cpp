@@ -163,9 +163,11 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
     texts.push_back(i % 7 == 3 ? "" : "AC#5,leg " + std::to_string(i % 9));
     numbers.push_back(5);
   }
-  for (int n = 6; n < 2000; ++n) {
+  // Some megabytes of lines, so that the writing is shared out in pieces.
+  const std::string padding(60, 'p');
+  for (int n = 6; n < 40000; ++n) {
     for (int copy = 0; copy < n % 4; ++copy) {
-      texts.push_back("AC#" + std::to_string(n) + "," + std::to_string(copy % 2));
+      texts.push_back("AC#" + std::to_string(n) + "," + std::to_string(copy % 2) + padding);
       numbers.push_back(n);
     }
   }

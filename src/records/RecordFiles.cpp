@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "platform/AtomicFile.h"
 #include "records/LineSet.h"
@@ -40,8 +44,22 @@ struct LineWriter {
   }
 };
 
-Result<void> WriteLongRun(std::span<const ACNumRecord> run, LineWriter& out) {
-  LineSet written(run.size());
+// Appends lines with their line end to a text.
+struct TextWriter {
+  std::string& Text;
+  Result<void> Line(std::string_view line) {
+    Text.append(line);
+    Text.append(kLineEnd);
+    return {};
+  }
+};
+
+template <typename Out>
+Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
+  // Sized for a few lines and grown as needed: a long run is often one line repeated, and a
+  // table for all of its records would cost more than the run itself.
+  constexpr std::size_t kFirstSize = 1024;
+  LineSet written(std::min(run.size(), kFirstSize));
   std::string_view previous;
   for (const ACNumRecord& record : run) {
     const std::string_view line = record.Line;
@@ -59,7 +77,8 @@ Result<void> WriteLongRun(std::span<const ACNumRecord> run, LineWriter& out) {
 
 // Writes the distinct non-empty lines of one run of equal numbers, in list order. Short runs
 // compare with the lines already written from the run; long ones use a set.
-Result<void> WriteRun(std::span<const ACNumRecord> run, LineWriter& out) {
+template <typename Out>
+Result<void> WriteRun(std::span<const ACNumRecord> run, Out& out) {
   constexpr std::size_t kShortRun = 16;
   if (run.size() > kShortRun)
     return WriteLongRun(run, out);
@@ -75,6 +94,110 @@ Result<void> WriteRun(std::span<const ACNumRecord> run, LineWriter& out) {
       return appended;
   }
   return {};
+}
+
+// Writes the runs of equal numbers of a sorted list, loading lines ahead of their use.
+template <typename Out>
+Result<void> WriteRuns(std::span<const ACNumRecord> list, Out& out) {
+  std::size_t prefetched = 0;
+  for (std::size_t first = 0; first < list.size();) {
+    std::size_t end = first + 1;
+    while (end < list.size() && list[end].ACNum == list[first].ACNum)
+      ++end;
+    for (const std::size_t until = std::min(end + kPrefetchAhead, list.size()); prefetched < until;
+         ++prefetched)
+      Prefetch(list[prefetched].Line);
+    if (auto written = WriteRun(list.subspan(first, end - first), out); !written)
+      return written;
+    first = end;
+  }
+  return {};
+}
+
+// Where a sorted list is cut into pieces of about half a block of lines, each ending with a run.
+std::vector<std::size_t> PieceEnds(std::span<const ACNumRecord> list) {
+  constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
+  std::vector<std::size_t> ends;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (bytes >= kPieceBytes && list[i].ACNum != list[i - 1].ACNum) {
+      ends.push_back(i);
+      bytes = 0;
+    }
+    bytes += list[i].Line.size() + kLineEnd.size();
+  }
+  ends.push_back(list.size());
+  return ends;
+}
+
+// WriteRuns with the gathering of the lines, which waits on memory more than it computes, shared
+// by two threads: a helper gathers every other piece into one of two texts, which this thread
+// appends in turn between the pieces it gathers straight into the file.
+Result<void> WriteRunsOnTwoThreads(std::span<const ACNumRecord> list, LineWriter& out) {
+  const std::vector<std::size_t> ends = PieceEnds(list);
+  if (ends.size() < 4 || std::thread::hardware_concurrency() < 2)
+    return WriteRuns(list, out);
+  auto piece = [&](std::size_t k) {
+    const std::size_t first = k == 0 ? 0 : ends[k - 1];
+    return list.subspan(first, ends[k] - first);
+  };
+  struct Slot {
+    std::string Text;
+    bool Ready = false;
+  };
+  std::array<Slot, 2> slots;
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool stop = false;
+  std::thread helper;
+  try {
+    helper = std::thread([&] {
+      for (std::size_t k = 1, n = 0; k < ends.size(); k += 2, ++n) {
+        Slot& slot = slots[n % 2];
+        {
+          std::unique_lock lock(mutex);
+          changed.wait(lock, [&] { return !slot.Ready || stop; });
+          if (stop)
+            return;
+        }
+        slot.Text.clear();
+        TextWriter text{slot.Text};
+        (void)WriteRuns(piece(k), text);
+        {
+          std::lock_guard lock(mutex);
+          slot.Ready = true;
+        }
+        changed.notify_all();
+      }
+    });
+  } catch (const std::system_error&) {
+    return WriteRuns(list, out);
+  }
+  Result<void> written;
+  for (std::size_t k = 0, n = 0; k < ends.size() && written; ++k) {
+    if (k % 2 == 0) {
+      written = WriteRuns(piece(k), out);
+      continue;
+    }
+    Slot& slot = slots[n++ % 2];
+    {
+      std::unique_lock lock(mutex);
+      changed.wait(lock, [&] { return slot.Ready; });
+    }
+    written = out.Writer.Append(slot.Text);
+    {
+      std::lock_guard lock(mutex);
+      slot.Ready = false;
+    }
+    changed.notify_all();
+  }
+  {
+    std::lock_guard lock(mutex);
+    stop = true;
+  }
+  changed.notify_all();
+  helper.join();
+  return written;
 }
 
 }  // namespace
@@ -107,18 +230,8 @@ Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string
   if (sorted) {
     // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
     // run of its own number: no table over the whole file is needed.
-    std::size_t prefetched = 0;
-    for (std::size_t first = 0; first < list.size();) {
-      std::size_t end = first + 1;
-      while (end < list.size() && list[end].ACNum == list[first].ACNum)
-        ++end;
-      for (const std::size_t until = std::min(end + kPrefetchAhead, list.size());
-           prefetched < until; ++prefetched)
-        Prefetch(list[prefetched].Line);
-      if (auto written = WriteRun(list.subspan(first, end - first), out); !written)
-        return written;
-      first = end;
-    }
+    if (auto written = WriteRunsOnTwoThreads(list, out); !written)
+      return written;
   } else {
     LineSet written(list.size());
     for (const ACNumRecord& record : list) {
