@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <iostream>
+#include <ostream>
 
 #include "FaultInjection.h"
 #include "records/Operations.h"
@@ -98,6 +99,11 @@ Scenario WorldAIConversion() {
                "Error in frmMain:cmdChangeWorldAIAircraft_Click(): " + description);
   };
   return s;
+}
+
+// Names the scenario in test listings instead of dumping its bytes.
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+  *out << scenario.Name;
 }
 
 class EveryFault : public ::testing::TestWithParam<Scenario> {};
