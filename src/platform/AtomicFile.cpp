@@ -131,6 +131,13 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
   if (bytes.size() >= kBlockSize) {
     if (auto written = FinishBackgroundWrites(); !written)
       return written;
+    // In slices, so that the disk can start on the first while the later ones are copied (a
+    // whole file's copy, for a backup, would otherwise leave it all to the flush).
+    constexpr std::size_t kSlice = std::size_t{8} << 20;
+    for (; bytes.size() > kSlice; bytes.remove_prefix(kSlice)) {
+      if (auto written = m_fs->Write(m_file, bytes.substr(0, kSlice)); !written)
+        return written;
+    }
     return m_fs->Write(m_file, bytes);
   }
   m_block.append(bytes);
