@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 #include <ostream>
 
@@ -39,6 +42,12 @@ class DialogTestBase : public ::testing::Test {
     EXPECT_NE(control, nullptr) << name;
     return control;
   }
+
+  void Fill(const std::string& input, const std::string& output) {
+    Find<QPlainTextEdit>("txtInputFiles")->setPlainText(QString::fromStdString(input));
+    Find<QLineEdit>("txtOutputFile")->setText(QString::fromStdString(output));
+  }
+  void Click(const char* button) { Find<QPushButton>(button)->click(); }
 
   // True once a closed dialog has been deleted.
   bool DialogDestroyed() {

@@ -11,90 +11,75 @@
 namespace fw {
 namespace {
 
-using test::TempFolder;
-
-Message Warning(const char* title, const std::string& text) {
+std::optional<Message> Warning(const char* title, const std::string& text) {
+  if (title == nullptr)
+    return std::nullopt;
   return Message{MessageIcon::Exclamation, title, text};
 }
 
-Message NoInput() {
-  return Warning("Invalid Input File", "Please select an input file.");
-}
-
-Message MissingInput(const std::string& name) {
-  return Warning("Invalid Input File", "The input file: \"" + name +
-                                           "\" does not exist.  Please select a valid input file.");
-}
-
-Message MissingFolder(const std::string& folder) {
-  return Warning("Invalid Output File Folder",
-                 "The output file folder: \"" + folder +
-                     "\" does not exist.  Please enter a valid output file folder location.");
-}
-
-TEST(ValidateFiles, AsksForAnInputWhenTheBoxIsBlank) {
-  EXPECT_EQ(ValidateFiles(op::MergeFlightPlans, "", "/tmp/out.txt"), NoInput());
-  EXPECT_EQ(ValidateFiles(op::SortAirports, "    ", "/tmp/out.txt"), NoInput());
-  EXPECT_EQ(ValidateFiles(op::ChangeACNumbers, " ", ""), NoInput());
-}
-
-TEST(ValidateFiles, NamesTheFirstMissingInputTrimmed) {
-  TempFolder folder;
-  const std::string existing = folder.Write("a.txt", "");
-  const std::string missing = folder.Name("b.txt");
-  const std::string output = folder.Name("out.txt");
-  EXPECT_EQ(ValidateFiles(op::MergeAircraft,
-                          existing + "\r\n  " + missing + "  \r\n" + folder.Name("c.txt"), output),
-            MissingInput(missing));
-  EXPECT_EQ(ValidateFiles(op::ChangeACNumbers, "\r\n" + missing, ""), MissingInput(missing));
-}
-
-TEST(ValidateFiles, SkipsBlankLinesAndTrimsNames) {
-  TempFolder folder;
-  const std::string existing = folder.Write("a.txt", "");
-  const std::string output = folder.Name("out.txt");
-  EXPECT_EQ(ValidateFiles(op::MergeFlightPlans, "\r\n  " + existing + "   \r\n   \r\n", output),
-            std::nullopt);
-  // Only line breaks: not blank, and no name to test.
-  EXPECT_EQ(ValidateFiles(op::MergeFlightPlans, "\r\n\r\n", output), std::nullopt);
-}
-
-TEST(ValidateFiles, WantsAnOutputNameInAnExistingFolder) {
-  TempFolder folder;
-  const std::string input = folder.Write("a.txt", "");
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "   "),
-            Warning("Invalid Output File", "Please select an output file."));
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "fp.txt"), MissingFolder(""));
-  EXPECT_EQ(
-      ValidateFiles(op::SortFlightPlans, input, folder.Name("missing") + kSeparator + "out.txt"),
-      MissingFolder(folder.Name("missing")));
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, "  " + folder.Name("out.txt") + " "),
-            std::nullopt);
-  // A name ending in a separator passes; the writer reports it.
-  EXPECT_EQ(ValidateFiles(op::SortFlightPlans, input, folder.Path().string() + kSeparator),
-            std::nullopt);
-}
-
-TEST(ValidateFiles, IgnoresTheOutputOfTheNumberChange) {
-  TempFolder folder;
-  const std::string input = folder.Write("a.txt", "");
-  EXPECT_EQ(ValidateFiles(op::ChangeACNumbers, input, ""), std::nullopt);
-  EXPECT_EQ(ValidateFiles(op::ChangeACNumbers, input, "fp.txt"), std::nullopt);
+TEST(ValidateFiles, WarnsAboutTheFirstProblemOfTheBoxes) {
+  constexpr const char* kInput = "Invalid Input File";
+  constexpr const char* kFolder = "Invalid Output File Folder";
+  constexpr const char* kMissing =
+      "The input file: \"@b.txt\" does not exist.  Please select a valid input file.";
+  struct Case {
+    std::int32_t Code;
+    const char* Input;
+    const char* Output;
+    const char* Title;  // nullptr: no warning
+    const char* Text;
+  };
+  const Case cases[] = {
+      {op::MergeFlightPlans, "", "@out.txt", kInput, "Please select an input file."},
+      {op::SortAirports, "    ", "@out.txt", kInput, "Please select an input file."},
+      {op::ChangeACNumbers, " ", "", kInput, "Please select an input file."},
+      {op::MergeAircraft, "@a.txt\r\n  @b.txt  \r\n@c.txt", "@out.txt", kInput, kMissing},
+      {op::ChangeACNumbers, "\r\n@b.txt", "", kInput, kMissing},
+      {op::MergeFlightPlans, "\r\n  @a.txt   \r\n   \r\n", "@out.txt", nullptr, ""},
+      {op::MergeFlightPlans, "\r\n\r\n", "@out.txt", nullptr, ""},  // line breaks are not blank
+      {op::SortFlightPlans, "@a.txt", "   ", "Invalid Output File",
+       "Please select an output file."},
+      {op::SortFlightPlans, "@a.txt", "fp.txt", kFolder,
+       "The output file folder: \"\" does not exist.  Please enter a valid output file folder "
+       "location."},
+      {op::SortFlightPlans, "@a.txt", "@missing/out.txt", kFolder,
+       "The output file folder: \"@missing\" does not exist.  Please enter a valid output file "
+       "folder location."},
+      {op::SortFlightPlans, "@a.txt", "  @out.txt ", nullptr, ""},
+      {op::SortFlightPlans, "@a.txt", "@", nullptr, ""},  // the writer reports a folder name
+      {op::ChangeACNumbers, "@a.txt", "", nullptr, ""},
+      {op::ChangeACNumbers, "@a.txt", "fp.txt", nullptr, ""},
+  };
+  test::TempFolder folder;
+  folder.Write("a.txt", "");
+  // "@" stands for the folder, "/" for the platform's separator.
+  const auto expand = [&](const char* text) {
+    std::string result;
+    for (const char* c = text; *c != '\0'; ++c)
+      result += *c == '@' ? folder.Name("") : std::string(1, *c == '/' ? kSeparator : *c);
+    return result;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.Input) + " -> " + c.Output);
+    EXPECT_EQ(ValidateFiles(c.Code, expand(c.Input), expand(c.Output)),
+              Warning(c.Title, expand(c.Text)));
+  }
 }
 
 TEST(ValidateACNumbers, AsksForBothNumbersInTurn) {
-  const Message noFrom =
-      Warning("Invalid Aircraft Number", "Please enter the aircraft number to be changed.");
-  EXPECT_EQ(ValidateACNumbers("", ""), noFrom);
-  EXPECT_EQ(ValidateACNumbers("  ", "12"), noFrom);
-  EXPECT_EQ(ValidateACNumbers("12", " "),
-            Warning("Invalid Aircraft Number", "Please enter the new aircraft number."));
-  EXPECT_EQ(ValidateACNumbers("x", ""),
-            Warning("Invalid Aircraft Number", "Please enter the new aircraft number."));
+  const char* noFrom = "Please enter the aircraft number to be changed.";
+  const char* noTo = "Please enter the new aircraft number.";
+  const std::pair<const char*, const char*> numbers[] = {
+      {"", ""}, {"  ", "12"}, {"12", " "}, {"x", ""}};
+  const char* expected[] = {noFrom, noFrom, noTo, noTo};
+  for (std::size_t i = 0; i < std::size(numbers); ++i)
+    EXPECT_EQ(ValidateACNumbers(numbers[i].first, numbers[i].second),
+              Warning("Invalid Aircraft Number", expected[i]))
+        << i;
 }
 
 TEST(ValidateACNumbers, TakesOnlyDigitsThatFit32Bits) {
-  const Message invalid =
+  const auto invalid =
       Warning("Invalid Aircraft Number", "Please enter a valid aircraft number to be changed.");
   for (const char* bad : {" 12", "12 ", "12a", "-5", "+5", "1.0", "2147483648", "99999999999"}) {
     EXPECT_EQ(ValidateACNumbers(bad, "7"), invalid) << '"' << bad << '"';
