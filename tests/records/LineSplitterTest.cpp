@@ -11,36 +11,31 @@ namespace {
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
 
-Lines SplitLines(std::string_view bytes) {
-  LineSplitter splitter(bytes);
-  Lines lines;
-  std::string_view line;
-  while (splitter.Next(line)) {
-    lines.emplace_back(line);
-    EXPECT_EQ(splitter.LineNumber(), lines.size());
+TEST(LineSplitter, EndsLinesAtCrLfLoneCrAndLoneLfKeepingEmptyOnesAndOtherBytes) {
+  const std::pair<std::string, Lines> cases[] = {
+      {"a,1\r\nb,2\r\n", {"a,1", "b,2"}},
+      {"a\rb\rc", {"a", "b", "c"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"", {}},
+      {"\r\n", {""}},
+      {"last", {"last"}},
+      {"a\r", {"a"}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"\r\n\r\na", {"", "", "a"}},
+      {"AC#1,\xE9\t\0x\r\n"s, {"AC#1,\xE9\t\0x"s}},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    LineSplitter splitter(bytes);
+    Lines lines;
+    for (std::string_view line; splitter.Next(line);) {
+      lines.emplace_back(line);
+      EXPECT_EQ(splitter.LineNumber(), lines.size());
+    }
+    EXPECT_EQ(lines, expected);
   }
-  return lines;
-}
-
-TEST(LineSplitter, EndsLinesAtCrLfLoneCrAndLoneLf) {
-  EXPECT_EQ(SplitLines("a,1\r\nb,2\r\n"), (Lines{"a,1", "b,2"}));
-  EXPECT_EQ(SplitLines("a\rb\rc"), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b"}));
-  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
-}
-
-TEST(LineSplitter, KeepsEmptyLinesAndALastLineWithoutEnd) {
-  EXPECT_EQ(SplitLines(""), Lines{});
-  EXPECT_EQ(SplitLines("\r\n"), Lines{""});
-  EXPECT_EQ(SplitLines("last"), Lines{"last"});
-  EXPECT_EQ(SplitLines("a\r"), Lines{"a"});
-  EXPECT_EQ(SplitLines("a\r\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(SplitLines("\r\n\r\na"), (Lines{"", "", "a"}));
-}
-
-TEST(LineSplitter, CarriesOtherBytesUnchanged) {
-  EXPECT_EQ(SplitLines("AC#1,\xE9\t\0x\r\n"s), Lines{"AC#1,\xE9\t\0x"s});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "records/Searching.h"
@@ -7,81 +8,51 @@
 namespace fw {
 namespace {
 
-std::vector<ACNumRecord> Numbers(std::initializer_list<std::int32_t> numbers) {
-  std::vector<ACNumRecord> records;
-  for (const std::int32_t number : numbers)
-    records.push_back({number, {}});
-  return records;
-}
-
 TEST(FindString, FindsAnEqualTextOrGivesMinusOne) {
   const TextList list{"10", "9", "ABC", "ABCD", "ABc", "abc"};
   for (std::ptrdiff_t i = 0; i < 6; ++i)
     EXPECT_EQ(FindString(list, list[static_cast<std::size_t>(i)]), i);
-  EXPECT_EQ(FindString(list, "AB"), -1);
-  EXPECT_EQ(FindString(list, "abcd"), -1);
-  EXPECT_EQ(FindString(list, ""), -1);
-  EXPECT_EQ(FindString(list, "ABCDE"), -1);
-}
-
-TEST(FindString, OnTheListOfTheEmptyTextFindsOnlyTheEmptyText) {
-  const TextList list{""};
-  EXPECT_EQ(FindString(list, ""), 0);
-  EXPECT_EQ(FindString(list, " "), -1);
-  EXPECT_EQ(FindString(list, "A"), -1);
+  for (const char* absent : {"AB", "abcd", "", "ABCDE"})
+    EXPECT_EQ(FindString(list, absent), -1) << absent;
+  EXPECT_EQ(FindString(TextList{""}, ""), 0);
+  EXPECT_EQ(FindString(TextList{""}, " "), -1);
 }
 
 TEST(FindRecord, FindsTheFirstRecordOfANumber) {
-  const auto records = Numbers({1, 3, 3, 3, 7});
-  EXPECT_EQ(FindRecord(records, 3), 1);
-  EXPECT_EQ(FindRecord(records, 1), 0);
-  EXPECT_EQ(FindRecord(records, 7), 4);
-  EXPECT_EQ(FindRecord(records, 4), -1);
-  EXPECT_EQ(FindRecord(Numbers({3, 3, 3}), 3), 0);
-  EXPECT_EQ(FindRecord(Numbers({-9, -2, -2, 0, 5, 5, 5, 5, 5, 6}), 5), 4);
+  const std::tuple<std::vector<std::int32_t>, std::int32_t, std::ptrdiff_t> cases[] = {
+      {{1, 3, 3, 3, 7}, 3, 1},  {{1, 3, 3, 3, 7}, 1, 0}, {{1, 3, 3, 3, 7}, 7, 4},
+      {{1, 3, 3, 3, 7}, 4, -1}, {{3, 3, 3}, 3, 0},       {{-9, -2, -2, 0, 5, 5, 5, 5, 5, 6}, 5, 4},
+  };
+  for (const auto& [numbers, number, position] : cases) {
+    std::vector<ACNumRecord> records;
+    for (const std::int32_t n : numbers)
+      records.push_back({n, {}});
+    EXPECT_EQ(FindRecord(records, number), position) << number;
+  }
 }
 
 TEST(InsertSorted, InsertsAtTheSortedPlace) {
-  const TextList ac{"A", "C"};
-  const auto inserted = [&ac](std::string_view text) {
-    TextList list = ac;
-    InsertSorted(list, text);
-    return list;
-  };
-  EXPECT_EQ(inserted("B"), (TextList{"A", "B", "C"}));
-  EXPECT_EQ(inserted("A"), (TextList{"A", "A", "C"}));
-  EXPECT_EQ(inserted("C"), (TextList{"A", "C", "C"}));
-  EXPECT_EQ(inserted("D"), (TextList{"A", "C", "D"}));
-  EXPECT_EQ(inserted("0"), (TextList{"0", "A", "C"}));
-}
-
-TEST(InsertSorted, KeepsALongerListSortedAlsoWithEqualTexts) {
   TextList list{"B"};
-  for (const char* text : {"H", "D", "F", "D", "A", "G", "J", "E", "F", "C", "I"})
+  for (const char* text : {"H", "D", "F", "D", "A", "G", "J", "E", "F", "C", "I", "J", "0"})
     InsertSorted(list, text);
-  EXPECT_EQ(list, (TextList{"A", "B", "C", "D", "D", "E", "F", "F", "G", "H", "I", "J"}));
+  EXPECT_EQ(list, (TextList{"0", "A", "B", "C", "D", "D", "E", "F", "F", "G", "H", "I", "J", "J"}));
 }
 
 TEST(InsertAt, AppendsForMinusOneOrPastTheEndAndPutsOtherNegativesInFront) {
-  const TextList abc{"a", "b", "c"};
-  const auto inserted = [&abc](std::ptrdiff_t position) {
-    TextList list = abc;
-    InsertAt(list, "x", position);
-    return list;
+  const std::pair<std::ptrdiff_t, TextList> cases[] = {
+      {-1, {"a", "b", "c", "x"}}, {3, {"a", "b", "c", "x"}}, {7, {"a", "b", "c", "x"}},
+      {-3, {"x", "a", "b", "c"}}, {0, {"x", "a", "b", "c"}}, {2, {"a", "b", "x", "c"}},
   };
-  EXPECT_EQ(inserted(-1), (TextList{"a", "b", "c", "x"}));
-  EXPECT_EQ(inserted(3), (TextList{"a", "b", "c", "x"}));
-  EXPECT_EQ(inserted(7), (TextList{"a", "b", "c", "x"}));
-  EXPECT_EQ(inserted(-3), (TextList{"x", "a", "b", "c"}));
-  EXPECT_EQ(inserted(0), (TextList{"x", "a", "b", "c"}));
-  EXPECT_EQ(inserted(2), (TextList{"a", "b", "x", "c"}));
-
-  TextList empty;
-  InsertAt(empty, "x", 5);
-  EXPECT_EQ(empty, TextList{"x"});
-  TextList alsoEmpty;
-  InsertAt(alsoEmpty, "x", -3);
-  EXPECT_EQ(alsoEmpty, TextList{"x"});
+  for (const auto& [position, expected] : cases) {
+    TextList list{"a", "b", "c"};
+    InsertAt(list, "x", position);
+    EXPECT_EQ(list, expected) << position;
+  }
+  for (const std::ptrdiff_t position : {5, -3}) {
+    TextList empty;
+    InsertAt(empty, "x", position);
+    EXPECT_EQ(empty, TextList{"x"}) << position;
+  }
 }
 
 }  // namespace
