@@ -8,10 +8,8 @@
 namespace fw {
 namespace {
 
-using test::TempFolder;
-
-TEST(NativeReadFile, NamesTheFileAndTheReasonWhenItFails) {
-  TempFolder folder;
+TEST(NativeFileSystem, NamesTheFileAndTheReasonWhenItFails) {
+  test::TempFolder folder;
   const std::string missing = folder.Name("fp.txt");
   const auto notThere = NativeFileSystem().ReadFile(missing);
   ASSERT_FALSE(notThere);
@@ -21,10 +19,7 @@ TEST(NativeReadFile, NamesTheFileAndTheReasonWhenItFails) {
   const auto aFolder = NativeFileSystem().ReadFile(self);
   ASSERT_FALSE(aFolder);
   EXPECT_EQ(aFolder.error().Message, "cannot read \"" + self + "\": Is a directory");
-}
 
-TEST(NativeCreateTempFile, FailsInAFolderThatDoesNotExist) {
-  TempFolder folder;
   const std::string target = folder.Name("missing/out.txt");
   const auto created = NativeFileSystem().CreateTempFile(target, {});
   ASSERT_FALSE(created);
