@@ -17,10 +17,17 @@ namespace fw::test {
 // added (a temporary file left behind), removed or changed in any byte.
 using Files = std::map<std::string, std::string>;
 
-Files Snapshot(const TempFolder& folder);
+inline Files Snapshot(const TempFolder& folder) {
+  Files files;
+  for (const std::string& name : folder.Entries())
+    files[name] = ReadBytes(folder.Path() / name);
+  return files;
+}
 
-// Writes the files into the folder.
-void Lay(const TempFolder& folder, const Files& files);
+inline void Lay(const TempFolder& folder, const Files& files) {
+  for (const auto& [name, bytes] : files)
+    folder.Write(name, bytes);
+}
 
 // A step of the file layer, how its failure is described, and the errors it can meet.
 struct StepFaults {
@@ -29,8 +36,7 @@ struct StepFaults {
   std::vector<int> Errors;
 };
 
-// The write side: disk full, permission denied, the target is a folder, its folder vanished,
-// a device error.
+// Disk full, permission denied, the target is a folder, its folder vanished, a device error.
 inline const std::vector<StepFaults> kWriteSteps = {
     {FileStep::CreateTempFile, "cannot create", {ENOSPC, EACCES, ENOENT}},
     {FileStep::Write, "cannot write", {ENOSPC, EIO}},

@@ -17,98 +17,89 @@ using namespace std::string_literals;
 using test::ReadBytes;
 using test::TempFolder;
 
-const Message kSorted{MessageIcon::Information, "Sort Success",
-                      "Flight plans successfully sorted!"};
-const Message kAirportsSorted{MessageIcon::Information, "Sort Success",
-                              "Airports successfully sorted!"};
-const Message kConverted{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
-
 void NoWait(std::string_view) {}
 
 using Operation = Message (*)(const OperationTexts&, const WaitMessage&, FileSystem&);
 
-// Sorts the bytes as a flight-plan file; the message and the output file's bytes.
-struct SortedFile {
-  SortedFile(std::string_view input, Operation operation = SortFlightPlans) {
-    const std::string in = folder.Write("in.txt", input);
-    outcome = operation(OperationTexts{in, folder.Name("out.txt"), {}, {}, false}, NoWait,
-                        NativeFileSystem());
-    if (std::filesystem::exists(folder.Path() / "out.txt"))
-      output = ReadBytes(folder.Path() / "out.txt");
-    else
-      output = "(no output)";
-  }
-  TempFolder folder;
-  Message outcome;
-  std::string output;
-};
+// Runs the operation on the bytes; the message and the output's bytes, or "(no output)".
+std::pair<Message, std::string> RunOn(std::string_view input, Operation operation,
+                                      const TempFolder& folder = TempFolder()) {
+  const std::string in = folder.Write("in.txt", input);
+  const Message outcome = operation(OperationTexts{in, folder.Name("out.txt"), {}, {}, false},
+                                    NoWait, NativeFileSystem());
+  const bool written = std::filesystem::exists(folder.Path() / "out.txt");
+  return {outcome, written ? ReadBytes(folder.Path() / "out.txt") : "(no output)"};
+}
 
-std::string HighBytes() {
-  std::string bytes;
+TEST(HostileRecordFiles, AreSortedByTheFileRulesWithEveryByteKept) {
+  std::string high;
   for (int byte = 0x80; byte <= 0xFF; ++byte)
-    bytes += static_cast<char>(byte);
-  return bytes;
-}
-
-TEST(HostileRecordFiles, StrangeBytesInsideLinesAreCarriedUnchanged) {
+    high += static_cast<char>(byte);
   const std::string nul = "AC#1,a\0b,\0"s;
-  const std::string high = "AC#2," + HighBytes();
-  const std::string invalidUtf8 = "AC#3,\xC3\x28,\xED\xA0\x80,\xF8\x88\x80\x80\x80,\xFF\xFE";
-  const SortedFile sorted(invalidUtf8 + "\r\n" + high + "\r\n" + nul);
-  EXPECT_EQ(sorted.outcome, kSorted);
-  EXPECT_EQ(sorted.output, nul + "\r\n" + high + "\r\n" + invalidUtf8 + "\r\n");
-}
-
-TEST(HostileRecordFiles, LinesOfSeveralMegabytesAreCarriedWhole) {
+  high = "AC#2," + high;
+  const std::string badUtf8 = "AC#3,\xC3\x28,\xED\xA0\x80,\xF8\x88\x80\x80\x80,\xFF\xFE";
   const std::string longLine = "AC#9," + std::string(6 << 20, 'x') + "\xE9";
-  const SortedFile sorted(longLine + "\r\nAC#1,short");
-  EXPECT_EQ(sorted.outcome, kSorted);
-  EXPECT_EQ(sorted.output, "AC#1,short\r\n" + longLine + "\r\n");
-
-  // Two long lines that differ only in their last byte are both kept; equal ones once.
-  const std::string otherLine = longLine.substr(0, longLine.size() - 1) + "\xEA";
-  const SortedFile twice(longLine + "\r\n" + otherLine + "\r\n" + longLine);
-  EXPECT_EQ(twice.output, longLine + "\r\n" + otherLine + "\r\n");
-}
-
-TEST(HostileRecordFiles, FilesWithoutEntriesGiveAnEmptyOutput) {
-  for (const std::string input : {"", "\r\n", "\r\n\r\n\n\r\r\n", "\n\n\n"}) {
-    const SortedFile sorted(input);
-    EXPECT_EQ(sorted.outcome, kSorted);
-    EXPECT_EQ(sorted.output, "");
-    const SortedFile airports(input, SortAirports);
-    EXPECT_EQ(airports.outcome, kAirportsSorted);
-    EXPECT_EQ(airports.output, "");
+  const std::string otherLong = longLine.substr(0, longLine.size() - 1) + "\xEA";
+  const Operation fp = SortFlightPlans, ap = SortAirports;
+  const struct {
+    Operation Sort;
+    std::string Input, Output;
+  } rows[] = {
+      {fp, badUtf8 + "\r\n" + high + "\r\n" + nul, nul + "\r\n" + high + "\r\n" + badUtf8 + "\r\n"},
+      {fp, longLine + "\r\nAC#1,short", "AC#1,short\r\n" + longLine + "\r\n"},
+      // Long lines differing only in their last byte are both kept; equal ones once.
+      {fp, longLine + "\r\n" + otherLong + "\r\n" + longLine,
+       longLine + "\r\n" + otherLong + "\r\n"},
+      {fp, "", ""},
+      {fp, "\r\n\r\n\n\r\r\n", ""},
+      {ap, "\r\n", ""},
+      {ap, "\n\n\n", ""},
+      {fp, "AC#2,b", "AC#2,b\r\n"},
+      {fp, "AC#2,b\r\nAC#1,a\r", "AC#1,a\r\nAC#2,b\r\n"},
+      {fp, "AC#1,a\r\nAC#-0,x\r\nAC#-1,m\r\nAC#0,y", "AC#-1,m\r\nAC#-0,x\r\nAC#0,y\r\nAC#1,a\r\n"},
+      // Only spaces are trimmed: " \t " is the ID "\t", before "\t\t"; blank IDs are dropped,
+      // and of the two "\t\t" lines the quick pass leaves the later one first.
+      {ap, "KXYZ,1\r\n\t\t,tabs\r\n \t ,tab\r\n,none\r\n   ,spaces\r\n\t\t,again",
+       " \t ,tab\r\n\t\t,again\r\nKXYZ,1\r\n"},
+      // 0x80 is the euro sign (U+20AC), after 0xFF; NUL sorts first; "A\0" follows "A".
+      {ap, "\x80,euro\r\n\xFF,y\r\nA\0,nul\r\nA,a\r\n\x81,unused"s,
+       "A,a\r\nA\0,nul\r\n\x81,unused\r\n\xFF,y\r\n\x80,euro\r\n"s},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Input.substr(0, 40));
+    const auto [outcome, output] = RunOn(row.Input, row.Sort);
+    EXPECT_EQ(outcome.Text, row.Sort == ap ? "Airports successfully sorted!"
+                                           : "Flight plans successfully sorted!");
+    EXPECT_EQ(output, row.Output);
   }
-}
-
-TEST(HostileRecordFiles, ALastLineWithoutLineEndIsKeptAndEnded) {
-  EXPECT_EQ(SortedFile("AC#2,b").output, "AC#2,b\r\n");
-  EXPECT_EQ(SortedFile("AC#2,b\r\nAC#1,a\r").output, "AC#1,a\r\nAC#2,b\r\n");
 }
 
 TEST(HostileRecordFiles, NumbersThatAreNoNumbersStopWithTheLineNamedAndNoOutput) {
   const std::string digits(400, '7');
-  const SortedFile huge("AC#1,a\r\nAC#" + digits + ",b");
-  EXPECT_EQ(huge.outcome.Icon, MessageIcon::Critical);
-  // The field is shown cut after 60 characters, so that the box stays readable.
-  EXPECT_EQ(huge.outcome.Text, "Error during sort.\r\nline 2 of \"" + huge.folder.Name("in.txt") +
-                                   "\": \"AC#" + digits.substr(0, 57) +
-                                   "...\" has no aircraft number");
-  EXPECT_EQ(huge.output, "(no output)");
-
-  const SortedFile signOnly("AC#+,x");
-  EXPECT_EQ(signOnly.outcome.Text, "Error during sort.\r\nline 1 of \"" +
-                                       signOnly.folder.Name("in.txt") +
-                                       "\": \"AC#+\" has no aircraft number");
-  EXPECT_EQ(SortedFile("AC#-,x").outcome.Icon, MessageIcon::Critical);
-  EXPECT_EQ(SortedFile("AC#2147483648,x").outcome.Icon, MessageIcon::Critical);
+  // The field is shown cut after 60 characters, so that the box stays readable; an empty
+  // description checks only that the sort stopped.
+  const struct {
+    std::string Input, Description;
+  } rows[] = {{"AC#1,a\r\nAC#" + digits + ",b",
+               "line 2 of \"%\": \"AC#" + digits.substr(0, 57) + "...\" has no aircraft number"},
+              {"AC#+,x", "line 1 of \"%\": \"AC#+\" has no aircraft number"},
+              {"AC#-,x", ""},
+              {"AC#2147483648,x", ""}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Input.substr(0, 40));
+    const TempFolder folder;
+    const auto [outcome, output] = RunOn(row.Input, SortFlightPlans, folder);
+    EXPECT_EQ(outcome.Icon, MessageIcon::Critical);
+    std::string description = row.Description;
+    if (const auto at = description.find('%'); at != std::string::npos) {
+      EXPECT_EQ(outcome.Text,
+                "Error during sort.\r\n" + description.replace(at, 1, folder.Name("in.txt")));
+    }
+    EXPECT_EQ(output, "(no output)");
+  }
 }
 
-TEST(HostileRecordFiles, MinusZeroIsNumberZero) {
-  EXPECT_EQ(SortedFile("AC#1,a\r\nAC#-0,x\r\nAC#-1,m\r\nAC#0,y").output,
-            "AC#-1,m\r\nAC#-0,x\r\nAC#0,y\r\nAC#1,a\r\n");
-
+TEST(HostileRecordFiles, MinusZeroIsNumberZeroForTheNumberChange) {
   TempFolder folder;
   const std::string file = folder.Write("fp.txt", "AC#-0,x\r\nAC#1,a\r\n");
   const Message changed =
@@ -117,68 +108,38 @@ TEST(HostileRecordFiles, MinusZeroIsNumberZero) {
   EXPECT_EQ(ReadBytes(file), "AC#1,a\r\nAC#5,x\r\n");
 }
 
-TEST(HostileRecordFiles, AirportIdsOfTabsAreIdsButBlankOnesAreDropped) {
-  // Only spaces are trimmed: " \t " is the ID "\t", which sorts before "\t\t".
-  const SortedFile sorted("KXYZ,1\r\n\t\t,tabs\r\n \t ,tab\r\n,none\r\n   ,spaces\r\n\t\t,again",
-                          SortAirports);
-  EXPECT_EQ(sorted.outcome, kAirportsSorted);
-  // Of the two "\t\t" lines the quick pass leaves the later one first, so it is kept.
-  EXPECT_EQ(sorted.output, " \t ,tab\r\n\t\t,again\r\nKXYZ,1\r\n");
-}
-
-TEST(HostileRecordFiles, AirportIdsWithNulAndHighBytesFollowTheCodePageOrder) {
-  // 0x80 is the euro sign (U+20AC), after 0xFF (U+00FF); NUL sorts first; "A\0" follows "A".
-  const std::string input = "\x80,euro\r\n\xFF,y\r\nA\0,nul\r\nA,a\r\n\x81,unused"s;
-  const std::string expected = "A,a\r\nA\0,nul\r\n\x81,unused\r\n\xFF,y\r\n\x80,euro\r\n"s;
-  EXPECT_EQ(SortedFile(input, SortAirports).output, expected);
-}
-
-class HostileWorldAIList : public ::testing::Test {
- protected:
-  std::string Folder() const { return WithTrailingSeparator(m_folder.Path().string()); }
-  std::string Converted() const { return ReadBytes(m_folder.Path() / "AC.txt"); }
-  Message Convert(std::string_view aircraft, std::string_view airlines, std::string_view list) {
-    m_folder.Write("Aircraft Codes.txt", aircraft);
-    m_folder.Write("Airline Codes.txt", airlines);
-    m_folder.Write("AddToAircraft.txt", list);
-    return ConvertWorldAIAircraftList(Folder());
-  }
-
-  TempFolder m_folder;
-};
-
-TEST_F(HostileWorldAIList, ACodeTableWhoseLastEntryHasNoNameStopsBeforeAnythingIsWritten) {
-  m_folder.Write("AC.txt", "old");
-  const Message outcome =
-      Convert("AB1,Alpha One\r\n", "QQQ,Quebec Air\r\nRRR\r\n\r\n", "x ai QQQ AB1\"");
-  EXPECT_EQ(outcome, (Message{MessageIcon::Exclamation, "Error",
-                              "Error in frmMain:cmdChangeWorldAIAircraft_Click(): "
-                              "\"Airline Codes.txt\": the last entry has no name"}));
-  EXPECT_EQ(Converted(), "old");
-}
-
-TEST_F(HostileWorldAIList, FiveCharactersAfterTheMarkerGiveAnEmptyAirlineCode) {
-  // An airline table entry with an empty code names the empty airline code.
-  EXPECT_EQ(Convert("AB1,Alpha One\r\n", ",Nobody\r\n", "x ai  AB1\"\r\nai \t\t\t\t\t"),
-            kConverted);
-  EXPECT_EQ(Converted(), "x ai Alpha One Nobody\"\r\nai \t\t\t Nobody\"\r\n");
-}
-
-TEST_F(HostileWorldAIList, StrangeBytesInTheLeadAreCarriedAndLongLinesConverted) {
+TEST(HostileWorldAIList, ConvertsOrStopsBeforeAnythingIsWritten) {
+  const Message converted{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
   const std::string lead = "A\0\xFF\xC3("s + std::string(3 << 20, 'w') + " ";
-  EXPECT_EQ(Convert("AB1,Alpha One\r\n", "QQQ,Quebec Air\r\n", lead + "AI QQQ AB1\""), kConverted);
-  EXPECT_EQ(Converted(), lead + "ai Alpha One Quebec Air\"\r\n");
-}
-
-TEST_F(HostileWorldAIList, ListsWithoutLinesGiveAnEmptyResultAndBlankLinesAnError) {
-  EXPECT_EQ(Convert("", "", ""), kConverted);
-  EXPECT_EQ(Converted(), "");
-  EXPECT_EQ(Convert("", "", "\r\n").Text,
-            "Error in frmMain:cmdChangeWorldAIAircraft_Click(): "
-            "line 1 of \"AddToAircraft.txt\": the line is blank");
-  EXPECT_EQ(Convert("", "", "a\0i QQQ AB1\""s).Text,
-            "Error in frmMain:cmdChangeWorldAIAircraft_Click(): "
-            "line 1 of \"AddToAircraft.txt\": no \"ai \" marker");
+  const std::string error = "Error in frmMain:cmdChangeWorldAIAircraft_Click(): ";
+  const struct {
+    std::string Aircraft, Airlines, List, Outcome, Converted;
+  } rows[] = {
+      {"AB1,Alpha One\r\n", "QQQ,Quebec Air\r\nRRR\r\n\r\n", "x ai QQQ AB1\"",
+       error + "\"Airline Codes.txt\": the last entry has no name", "old"},
+      // Five characters after the marker give the empty airline code, which a table may name.
+      {"AB1,Alpha One\r\n", ",Nobody\r\n", "x ai  AB1\"\r\nai \t\t\t\t\t", converted.Text,
+       "x ai Alpha One Nobody\"\r\nai \t\t\t Nobody\"\r\n"},
+      {"AB1,Alpha One\r\n", "QQQ,Quebec Air\r\n", lead + "AI QQQ AB1\"", converted.Text,
+       lead + "ai Alpha One Quebec Air\"\r\n"},
+      {"", "", "", converted.Text, ""},
+      {"", "", "\r\n", error + "line 1 of \"AddToAircraft.txt\": the line is blank", "old"},
+      {"", "", "a\0i QQQ AB1\""s, error + "line 1 of \"AddToAircraft.txt\": no \"ai \" marker",
+       "old"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Outcome);
+    const TempFolder folder;
+    folder.Write("AC.txt", "old");
+    folder.Write("Aircraft Codes.txt", row.Aircraft);
+    folder.Write("Airline Codes.txt", row.Airlines);
+    folder.Write("AddToAircraft.txt", row.List);
+    const Message outcome =
+        ConvertWorldAIAircraftList(WithTrailingSeparator(folder.Path().string()));
+    EXPECT_EQ(outcome.Icon, row.Converted == "old" ? MessageIcon::Exclamation : converted.Icon);
+    EXPECT_EQ(outcome.Text, row.Outcome);
+    EXPECT_EQ(ReadBytes(folder.Path() / "AC.txt"), row.Converted);
+  }
 }
 
 }  // namespace

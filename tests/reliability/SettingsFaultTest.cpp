@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <iostream>
+#include <tuple>
 
 #include "FaultInjection.h"
 #include "dialog/SettingsFile.h"
@@ -16,41 +17,47 @@
 namespace fw::test {
 namespace {
 
-constexpr const char* kOldSettings =
-    "[InputFiles]\r\nSortFPFile=C:\\old.txt\r\n[OutputFiles]\r\nSortFPFile=C:\\old out.txt\r\n";
-
-std::string Get(const std::string& path, const char* section) {
-  auto settings = SettingsFile::Load(NativeFileSystem(), path);
-  return settings ? settings.value().Get(section, "SortFPFile") : "(unreadable)";
-}
-
 class SettingsFaults : public ::testing::Test {
  protected:
-  // Runs Sort Flight Plans from the dialog on a real input; the boxes shown.
-  std::vector<ShownBox> Execute(FileSystem& fs) {
+  // Runs Sort Flight Plans from the dialog on a real input over an old settings file, with call
+  // nth of step failing; the boxes shown.
+  std::vector<ShownBox> Execute(FileStep step, int nth, int error) {
+    m_ui.Boxes.Shown.clear();
+    Lay(m_ui.Folder, {{"Fleetwright.ini",
+                       "[InputFiles]\r\nSortFPFile=C:\\old.txt\r\n"
+                       "[OutputFiles]\r\nSortFPFile=C:\\old out.txt\r\n"}});
+    FaultyFileSystem faulty;
+    faulty.FailAt(step, nth, error);
     const UiServices real = m_ui.Services();
-    const UiServices services{real.Boxes,   real.Files, real.Documents,
-                              real.Pointer, fs,         real.ProgramFolder};
-    auto* dialog = new frmShowFiles(services, nullptr, [] {});
-    dialog->SelectOperation(0);
-    dialog->findChild<QPlainTextEdit*>("txtInputFiles")
-        ->setPlainText(QString::fromStdString(m_input));
-    dialog->findChild<QLineEdit*>("txtOutputFile")->setText(QString::fromStdString(m_output));
-    dialog->findChild<QPushButton*>("cmdExecute")->click();
-    delete dialog;
+    frmShowFiles dialog(
+        {real.Boxes, real.Files, real.Documents, real.Pointer, faulty, real.ProgramFolder}, nullptr,
+        [] {});
+    dialog.SelectOperation(0);
+    dialog.findChild<QPlainTextEdit*>("txtInputFiles")->setPlainText(QString::fromStdString(m_in));
+    dialog.findChild<QLineEdit*>("txtOutputFile")->setText(QString::fromStdString(m_out));
+    dialog.findChild<QPushButton*>("cmdExecute")->click();
     return m_ui.Boxes.Shown;
+  }
+
+  // The two remembered names, input then output.
+  std::pair<std::string, std::string> Saved() const {
+    auto settings = SettingsFile::Load(NativeFileSystem(), Ini());
+    if (!settings)
+      return {"(unreadable)", ""};
+    return {settings.value().Get("InputFiles", "SortFPFile"),
+            settings.value().Get("OutputFiles", "SortFPFile")};
   }
 
   std::string Ini() const { return m_ui.Folder.Name("Fleetwright.ini"); }
 
   FakeUi m_ui;
   TempFolder m_files;
-  std::string m_input = m_files.Write("in.txt", "AC#2,b\r\nAC#1,a\r\n");
-  std::string m_output = m_files.Name("out.txt");
+  std::string m_in = m_files.Write("in.txt", "AC#2,b\r\nAC#1,a\r\n");
+  std::string m_out = m_files.Name("out.txt");
 };
 
-bool SameBox(const ShownBox& box, BoxIcon icon, const std::string& title, const std::string& text) {
-  return box.Icon == icon && box.Title == title && box.Text == text;
+auto Box(const ShownBox& box) {
+  return std::tie(box.Icon, box.Title, box.Text);
 }
 
 TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
@@ -59,19 +66,14 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
   for (const StepFaults& step : kWriteSteps) {
     for (const int nth : {1, 2}) {
       for (const int error : step.Errors) {
-        m_ui.Boxes.Shown.clear();
-        Lay(m_ui.Folder, {{"Fleetwright.ini", kOldSettings}});
-        FaultyFileSystem faulty;
-        faulty.FailAt(step.Step, nth, error);
-        const std::vector<ShownBox> boxes = Execute(faulty);
-        const std::string where = std::string(step.What) + " call " + std::to_string(nth);
-        ASSERT_EQ(boxes.size(), 1u) << where;
-        EXPECT_TRUE(SameBox(boxes[0], BoxIcon::Information, "Sort Success",
-                            "Flight plans successfully sorted!"))
-            << where;
-        EXPECT_EQ(Get(Ini(), "InputFiles"), nth == 1 ? "C:\\old.txt" : m_input) << where;
-        EXPECT_EQ(Get(Ini(), "OutputFiles"), nth == 2 ? "C:\\old out.txt" : m_output) << where;
-        EXPECT_EQ(m_ui.Folder.Entries(), std::vector<std::string>{"Fleetwright.ini"}) << where;
+        SCOPED_TRACE(std::string(step.What) + " call " + std::to_string(nth));
+        const std::vector<ShownBox> boxes = Execute(step.Step, nth, error);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(Box(boxes[0]), std::make_tuple(BoxIcon::Information, "Sort Success",
+                                                 "Flight plans successfully sorted!"));
+        EXPECT_EQ(Saved(),
+                  std::pair(nth == 1 ? "C:\\old.txt" : m_in, nth == 2 ? "C:\\old out.txt" : m_out));
+        EXPECT_EQ(m_ui.Folder.Entries(), std::vector<std::string>{"Fleetwright.ini"});
         ++faults;
       }
     }
@@ -82,26 +84,22 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
 
 TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
   // Reads 1 and 2 load the two boxes when the dialog opens, 3 and 4 come before the two saves.
-  struct Case {
+  const struct {
     int Read;
     const char* Routine;
     bool InputSaved;
-  };
-  for (const Case c : {Case{1, "GetINIFile", true}, Case{3, "SaveINIFile", false}}) {
+  } rows[] = {{1, "GetINIFile", true}, {3, "SaveINIFile", false}};
+  for (const auto& row : rows) {
     for (const int error : kReadStep.Errors) {
-      m_ui.Boxes.Shown.clear();
-      Lay(m_ui.Folder, {{"Fleetwright.ini", kOldSettings}});
-      FaultyFileSystem faulty;
-      faulty.FailAt(FileStep::ReadFile, c.Read, error);
-      const std::vector<ShownBox> boxes = Execute(faulty);
-      ASSERT_EQ(boxes.size(), 2u) << c.Routine;
-      EXPECT_TRUE(SameBox(boxes[0], BoxIcon::Critical, "Error",
-                          "Error in frmShowFiles:" + std::string(c.Routine) + "\r\n" +
-                              InjectedFault("cannot read", Ini(), error)))
-          << boxes[0].Text;
+      SCOPED_TRACE(row.Routine);
+      const std::vector<ShownBox> boxes = Execute(FileStep::ReadFile, row.Read, error);
+      ASSERT_EQ(boxes.size(), 2u);
+      EXPECT_EQ(Box(boxes[0]),
+                std::make_tuple(BoxIcon::Critical, "Error",
+                                "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
+                                    InjectedFault("cannot read", Ini(), error)));
       EXPECT_EQ(boxes[1].Title, "Sort Success");
-      EXPECT_EQ(Get(Ini(), "InputFiles"), c.InputSaved ? m_input : "C:\\old.txt") << c.Routine;
-      EXPECT_EQ(Get(Ini(), "OutputFiles"), m_output) << c.Routine;
+      EXPECT_EQ(Saved(), std::pair(row.InputSaved ? m_in : "C:\\old.txt", m_out));
     }
   }
 }

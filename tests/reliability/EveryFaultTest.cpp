@@ -1,0 +1,210 @@
+// Every operation that writes files, failed at every call of every step of the file layer in
+// turn: each failure shows its exact message box and leaves every file wholly old or wholly new,
+// with no temporary file left behind.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <ostream>
+
+#include "FaultInjection.h"
+#include "records/Operations.h"
+#include "shell/Paths.h"
+#include "support/MessagePrinter.h"
+#include "worldai/WorldAIConversion.h"
+
+namespace fw::test {
+namespace {
+
+void NoWait(std::string_view) {}
+
+struct Scenario {
+  std::string Name;
+  Files Before;
+  Files After;  // the folder after a run without faults
+  int Reads = 0;
+  int Writes = 0;
+  std::function<Message(const TempFolder&, FileSystem&)> Run;
+  Message Success;
+  std::string FailureText;  // what the failure box says before the description
+  MessageIcon FailureIcon = MessageIcon::Critical;
+  // The file named when call nth of a step fails, and the folder the failure leaves.
+  std::function<std::pair<std::string, Files>(FileStep, int nth)> Fault;
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+  *out << scenario.Name;
+}
+
+// 24 000 lines, about 1.3 MB, so that the output is written in more than one block.
+std::string Numbered(const char* prefix, bool ascending) {
+  std::string text;
+  for (int i = 0; i < 24000; ++i) {
+    const int n = ascending ? i + 1 : 24000 - i;
+    char line[80];
+    std::snprintf(line, sizeof line, "%s%05d,a line long enough to fill blocks quickly %05d\r\n",
+                  prefix, n, n);
+    text += line;
+  }
+  return text;
+}
+
+using Routine = Message (*)(const OperationTexts&, const WaitMessage&, FileSystem&);
+
+// Sorts or merges of one kind of file: a box such as "Airports successfully merged!".
+Scenario SortOrMerge(const char* name, Routine routine, const char* kind, bool merge,
+                     bool airports = false) {
+  const char* prefix = airports ? "K" : "AC#";
+  // Merges take a small file too, whose lines go before and after the big one's.
+  const std::string first = airports ? "A,first" : "AC#0,first";
+  const std::string last = airports ? "Z,last" : "AC#99999,last";
+  Scenario s;
+  s.Name = name;
+  s.Before = {{"big.txt", Numbered(prefix, false)}, {"out.txt", "old output\r\n"}};
+  std::vector<std::string> reads = {"big.txt"};
+  std::string output = Numbered(prefix, true);
+  if (merge) {
+    s.Before["small.txt"] = last + "\r\n" + first;
+    reads.push_back("small.txt");
+    output = first + "\r\n" + output + last + "\r\n";
+  }
+  s.After = s.Before;
+  s.After["out.txt"] = output;
+  s.Reads = static_cast<int>(reads.size());
+  s.Writes = 1;
+  s.Run = [routine, merge](const TempFolder& folder, FileSystem& fs) {
+    const std::string inputs =
+        merge ? folder.Name("big.txt") + "\r\n " + folder.Name("small.txt") + " \r\n"
+              : folder.Name("big.txt");
+    return routine(OperationTexts{inputs, folder.Name("out.txt"), {}, {}, false}, NoWait, fs);
+  };
+  s.Success = {MessageIcon::Information, merge ? "Merge Success" : "Sort Success",
+               std::string(kind) + (merge ? " successfully merged!" : " successfully sorted!")};
+  s.FailureText = merge ? "Error during merge.\r\n" : "Error during sort.\r\n";
+  s.Fault = [reads, before = s.Before](FileStep step, int nth) {
+    return std::pair{step == FileStep::ReadFile ? reads[nth - 1] : "out.txt", before};
+  };
+  return s;
+}
+
+Scenario WorldAIConversion() {
+  Scenario s;
+  s.Name = "ConvertWorldAIAircraftList";
+  s.Before = {{"Aircraft Codes.txt", "AB1,Alpha One\r\n"},
+              {"Airline Codes.txt", "QQQ,Quebec Air\r\n"},
+              {"AddToAircraft.txt", "AC#1,250,\"ai QQQ AB1\"\r\nAC#2,9,\"AI XX ZZ9\""},
+              {"AC.txt", "old list\r\n"}};
+  s.After = s.Before;
+  s.After["AC.txt"] = "AC#1,250,\"ai Alpha One Quebec Air\"\r\nAC#2,9,\"ai ZZ9 XX\"\r\n";
+  s.Reads = 3;
+  s.Writes = 1;
+  s.Run = [](const TempFolder& folder, FileSystem& fs) {
+    return ConvertWorldAIAircraftList(WithTrailingSeparator(folder.Path().string()), fs);
+  };
+  s.Success = {MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
+  s.FailureText = "Error in frmMain:cmdChangeWorldAIAircraft_Click(): ";
+  s.FailureIcon = MessageIcon::Exclamation;
+  s.Fault = [before = s.Before](FileStep step, int nth) {
+    const char* reads[] = {"Aircraft Codes.txt", "Airline Codes.txt", "AddToAircraft.txt"};
+    return std::pair{std::string(step == FileStep::ReadFile ? reads[nth - 1] : "AC.txt"), before};
+  };
+  return s;
+}
+
+// Number 5 becomes 7 over three files: A has one, B two equal lines (written once), C none but
+// is unsorted. A failure leaves the files before the failing one wholly rewritten (and backed
+// up), the failing one untouched (its backup made when the failure came after it), the ones
+// after it untouched and not backed up.
+Scenario NumberChange(bool backups) {
+  const std::vector<std::string> names = {"A.txt", "B.txt", "C.txt"};
+  const std::vector<std::string> olds = {"AC#5,a\r\nAC#1,x\r\n", "AC#5,b\r\nAC#5,b\r\nAC#9,y",
+                                         "AC#3,c\r\nAC#2,d"};
+  const std::vector<std::string> news = {"AC#1,x\r\nAC#7,a\r\n", "AC#7,b\r\nAC#9,y\r\n",
+                                         "AC#2,d\r\nAC#3,c\r\n"};
+  const auto rewrittenUpTo = [=](std::size_t done, bool backedUp) {
+    Files files{{"B.txt.BAK", "stale backup"}};
+    for (std::size_t i = 0; i < names.size(); ++i)
+      files[names[i]] = i < done ? news[i] : olds[i];
+    for (std::size_t i = 0; backups && i < done; ++i)
+      files[names[i] + ".BAK"] = olds[i];
+    if (backedUp)
+      files[names[done] + ".BAK"] = olds[done];
+    return files;
+  };
+  Scenario s;
+  s.Name = backups ? "ChangeACNumbersWithBackups" : "ChangeACNumbersWithoutBackups";
+  s.Before = rewrittenUpTo(0, false);
+  s.After = rewrittenUpTo(3, false);
+  // With backups each file is copied (read, written) before it is read and rewritten.
+  const int perFile = backups ? 2 : 1;
+  s.Reads = s.Writes = 3 * perFile;
+  s.Run = [backups](const TempFolder& folder, FileSystem& fs) {
+    const std::string list =
+        folder.Name("A.txt") + "\r\n" + folder.Name("B.txt") + "\r\n\r\n" + folder.Name("C.txt");
+    return ChangeACNumbers(OperationTexts{list, {}, "5", "7", backups}, NoWait, fs);
+  };
+  s.Success = {MessageIcon::Information, "Aircraft # Change Success",
+               "3 aircraft numbers successfully changed!"};
+  s.FailureText = "Error during aircraft # change.\r\n";
+  s.Fault = [=](FileStep step, int nth) {
+    const std::size_t file = static_cast<std::size_t>((nth - 1) / perFile);
+    const bool copying = backups && (nth - 1) % 2 == 0;  // the call of the backup copy
+    const bool writesBackup = step != FileStep::ReadFile && copying;
+    return std::pair{names[file] + (writesBackup ? ".BAK" : ""),
+                     rewrittenUpTo(file, backups && !copying)};
+  };
+  return s;
+}
+
+class EveryFault : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
+  const Scenario& s = GetParam();
+  FaultyFileSystem counting;
+  {
+    TempFolder folder;
+    Lay(folder, s.Before);
+    ASSERT_EQ(s.Run(folder, counting), s.Success);
+    ASSERT_EQ(Snapshot(folder), s.After);
+  }
+  ASSERT_EQ(counting.Calls(FileStep::ReadFile), s.Reads);
+  for (const FileStep step :
+       {FileStep::CreateTempFile, FileStep::FlushAndClose, FileStep::ReplaceTarget})
+    ASSERT_EQ(counting.Calls(step), s.Writes);
+
+  int faults = 0;
+  std::vector<StepFaults> steps = kWriteSteps;
+  steps.push_back(kReadStep);
+  for (const StepFaults& step : steps) {
+    for (int nth = 1; nth <= counting.Calls(step.Step); ++nth) {
+      const auto [name, left] = s.Fault(step.Step, nth);
+      for (const int error : step.Errors) {
+        TempFolder folder;
+        Lay(folder, s.Before);
+        FaultyFileSystem faulty;
+        faulty.FailAt(step.Step, nth, error);
+        const Message expected{s.FailureIcon, "Error",
+                               s.FailureText + InjectedFault(step.What, folder.Name(name), error)};
+        EXPECT_EQ(s.Run(folder, faulty), expected) << "call " << nth << " error " << error;
+        EXPECT_EQ(Snapshot(folder), left) << step.What << " call " << nth << " error " << error;
+        ++faults;
+      }
+    }
+  }
+  std::cout << "[ faults   ] " << s.Name << ": " << faults << " injected\n";
+  RecordProperty("faults_injected", faults);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachOperation, EveryFault,
+    ::testing::Values(SortOrMerge("SortFlightPlans", SortFlightPlans, "Flight plans", false),
+                      SortOrMerge("MergeFlightPlans", MergeFlightPlans, "Flight plans", true),
+                      SortOrMerge("SortAirports", SortAirports, "Airports", false, true),
+                      SortOrMerge("MergeAirports", MergeAirports, "Airports", true, true),
+                      SortOrMerge("SortAircraft", SortAircraft, "Aircraft", false),
+                      SortOrMerge("MergeAircraft", MergeAircraft, "Aircraft", true),
+                      WorldAIConversion(), NumberChange(false), NumberChange(true)),
+    [](const ::testing::TestParamInfo<Scenario>& info) { return info.param.Name; });
+
+}  // namespace
+}  // namespace fw::test
