@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "dialog/FileDropBoxes.h"
-#include "dialog/ShowMessage.h"
 #include "dialog/Validation.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
@@ -23,12 +22,12 @@ void frmShowFiles::cmdExecute_Click() {
                                FromQString(txtFrom->text()), FromQString(txtTo->text()),
                                chkBackup->isChecked()};
     if (const auto warning = ValidateFiles(m_typeOfOperation, texts.InputFiles, texts.OutputFile)) {
-      ShowMessage(*warning);
+      m_services.Boxes.Show(*warning);
       return;
     }
     if (m_typeOfOperation == op::ChangeACNumbers) {
       if (const auto warning = ValidateACNumbers(texts.From, texts.To)) {
-        ShowMessage(*warning);
+        m_services.Boxes.Show(*warning);
         return;
       }
     }
@@ -41,7 +40,7 @@ void frmShowFiles::cmdExecute_Click() {
         m_services.Fs);
     fraWait->hide();
     if (outcome)
-      ShowMessage(*outcome);
+      m_services.Boxes.Show(*outcome);
     m_services.Pointer.Restore();
     busy = false;
     CloseDialog();
@@ -66,14 +65,10 @@ void frmShowFiles::CloseDialog() {
     m_showMainWindow();
 }
 
-void frmShowFiles::ShowMessage(const Message& message) {
-  fw::ShowMessage(m_services.Boxes, message);
-}
-
 void frmShowFiles::ShowFailure(std::string_view routine, std::string_view description) {
   m_services.Boxes.Show(
-      BoxIcon::Critical, "Error",
-      "Error in frmShowFiles:" + std::string(routine) + "\r\n" + std::string(description));
+      Message{MessageIcon::Critical, "Error",
+              "Error in frmShowFiles:" + std::string(routine) + "\r\n" + std::string(description)});
 }
 
 }  // namespace fw

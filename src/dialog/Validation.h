@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "records/Message.h"
+#include "platform/Message.h"
 
 namespace fw {
 

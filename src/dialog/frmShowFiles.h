@@ -8,7 +8,7 @@
 
 #include "platform/FileDialog.h"
 #include "platform/UiServices.h"
-#include "records/Message.h"
+#include "platform/Message.h"
 
 class QCheckBox;
 class QFrame;
@@ -87,7 +87,6 @@ class frmShowFiles final : public QWidget {
   void InputFilesDropped(const QStringList& names);
   void OutputFileDropped(const QStringList& names);
 
-  void ShowMessage(const Message& message);
   void ShowFailure(std::string_view routine, std::string_view description);
   std::string SettingsPath() const;
   void CloseDialog();

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
-#include "records/Message.h"
+#include "platform/Message.h"
 
 namespace fw {
 

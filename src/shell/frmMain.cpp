@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <iterator>
 
-#include "dialog/ShowMessage.h"
 #include "dialog/Twips.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
@@ -173,8 +172,7 @@ frmShowFiles* frmMain::OperationDialog() const {
 }
 
 void frmMain::cmdChangeWorldAIAircraft_Click() {
-  ShowMessage(m_services.Boxes,
-              ConvertWorldAIAircraftList(m_services.ProgramFolder, m_services.Fs));
+  m_services.Boxes.Show(ConvertWorldAIAircraftList(m_services.ProgramFolder, m_services.Fs));
 }
 
 void frmMain::cmdHelp_Click() {

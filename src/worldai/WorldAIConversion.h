@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
-#include "records/Message.h"
+#include "platform/Message.h"
 #include "worldai/CodeTables.h"
 
 namespace fw {

@@ -38,7 +38,7 @@ class ExecuteTest : public DialogTestBase {
     Find<QLineEdit>("txtFrom")->setText(from);
     Find<QLineEdit>("txtTo")->setText(to);
   }
-  void ExpectOneBox(BoxIcon icon, const char* title, const std::string& text) {
+  void ExpectOneBox(MessageIcon icon, const char* title, const std::string& text) {
     ASSERT_EQ(m_ui.Boxes.Shown.size(), 1u);
     EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, icon);
     EXPECT_EQ(m_ui.Boxes.Shown[0].Title, title);
@@ -54,7 +54,7 @@ TEST_F(ExecuteTest, SortRunsWithWaitTextsThenReportsAndReturnsToTheMainWindow) {
   WaitPaints paints(Find<QLabel>("lblWait"));
   bool frameShownWithBox = true;
   bool dialogOpenWithBox = false;
-  m_ui.Boxes.OnShow = [&](const ShownBox&) {
+  m_ui.Boxes.OnShow = [&](const Message&) {
     frameShownWithBox = Find<QFrame>("fraWait")->isVisible();
     dialogOpenWithBox = m_dialog->isVisible();
   };
@@ -62,7 +62,7 @@ TEST_F(ExecuteTest, SortRunsWithWaitTextsThenReportsAndReturnsToTheMainWindow) {
   Click("cmdExecute");
 
   EXPECT_EQ(ReadBytes(Path("sorted.txt")), "AC#1,a\r\nAC#3,b\r\n");
-  ExpectOneBox(BoxIcon::Information, "Sort Success", "Flight plans successfully sorted!");
+  ExpectOneBox(MessageIcon::Information, "Sort Success", "Flight plans successfully sorted!");
   EXPECT_EQ(m_ui.Events, (std::vector<std::string>{"busy", "box: Sort Success", "default"}));
   EXPECT_EQ(paints.Texts, QStringList({"Please Wait...", "Please Wait. Reading input file...",
                                        "Please Wait. Sorting input file...",
@@ -88,7 +88,7 @@ TEST_F(ExecuteTest, NumberChangeRewritesTheFilesInPlaceWithBackups) {
   EXPECT_EQ(ReadBytes(plans), "AC#12,x,1\r\n");
   EXPECT_EQ(ReadBytes(aircraft + ".BAK"), "AC#5,a\r\nAC#2,b\r\nAC#9,c\r\n");
   EXPECT_EQ(ReadBytes(plans + ".BAK"), "AC#5,x,1\r\n");
-  ExpectOneBox(BoxIcon::Information, "Aircraft # Change Success",
+  ExpectOneBox(MessageIcon::Information, "Aircraft # Change Success",
                "2 aircraft numbers successfully changed!");
   const QString sorting = "Please Wait. Sorting input file(s)...";
   const QString writing = "Please Wait. Writing output file(s)...";
@@ -113,7 +113,7 @@ TEST_F(ExecuteTest, OperationFailureIsReportedAndStillReturnsToTheMainWindow) {
   Fill(m_ui.Folder.Write("fp.txt", "AC#1,a\r\nAC#x,b\r\n"), Path("sorted.txt"));
   Click("cmdExecute");
   ASSERT_EQ(m_ui.Boxes.Shown.size(), 1u);
-  EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, BoxIcon::Critical);
+  EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, MessageIcon::Critical);
   EXPECT_EQ(m_ui.Boxes.Shown[0].Text.rfind("Error during sort.\r\n", 0), 0u);
   EXPECT_FALSE(std::filesystem::exists(Path("sorted.txt")));
   EXPECT_EQ(m_ui.Events, (std::vector<std::string>{"busy", "box: Error", "default"}));
@@ -149,14 +149,14 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
       [this] { ++m_mainShown; });
   m_dialog->SelectOperation(0);
   bool frameShownWithBox = true;
-  m_ui.Boxes.OnShow = [&](const ShownBox&) {
+  m_ui.Boxes.OnShow = [&](const Message&) {
     frameShownWithBox = Find<QFrame>("fraWait")->isVisible();
   };
   Fill(m_ui.Folder.Write("fp.txt", "AC#1,a\r\n"), Path("sorted.txt"));
 
   Click("cmdExecute");
 
-  ExpectOneBox(BoxIcon::Critical, "Error",
+  ExpectOneBox(MessageIcon::Critical, "Error",
                "Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire");
   EXPECT_EQ(m_ui.Events, (std::vector<std::string>{"busy", "default", "box: Error"}));
   EXPECT_FALSE(frameShownWithBox);
@@ -181,7 +181,7 @@ TEST_F(ExecuteTest, RefusedInputShowsTheWarningAndKeepsTheDialogOpen) {
   Fill(missing, "");
   Click("cmdExecute");
   ExpectOneBox(
-      BoxIcon::Exclamation, "Invalid Input File",
+      MessageIcon::Exclamation, "Invalid Input File",
       "The input file: \"" + missing + "\" does not exist.  Please select a valid input file.");
   EXPECT_EQ(m_dialog->InputFilesText(), missing);
 
@@ -189,7 +189,7 @@ TEST_F(ExecuteTest, RefusedInputShowsTheWarningAndKeepsTheDialogOpen) {
   Numbers("", "1");
   m_ui.Boxes.Shown.clear();
   Click("cmdExecute");
-  ExpectOneBox(BoxIcon::Exclamation, "Invalid Aircraft Number",
+  ExpectOneBox(MessageIcon::Exclamation, "Invalid Aircraft Number",
                "Please enter the aircraft number to be changed.");
   EXPECT_EQ(m_ui.Events,
             (std::vector<std::string>{"box: Invalid Input File", "box: Invalid Aircraft Number"}));

@@ -21,7 +21,7 @@ class SettingsFaults : public ::testing::Test {
  protected:
   // Runs Sort Flight Plans from the dialog on a real input over an old settings file, with call
   // nth of step failing; the boxes shown.
-  std::vector<ShownBox> Execute(FileStep step, int nth, int error) {
+  std::vector<Message> Execute(FileStep step, int nth, int error) {
     m_ui.Boxes.Shown.clear();
     Lay(m_ui.Folder, {{"Fleetwright.ini",
                        "[InputFiles]\r\nSortFPFile=C:\\old.txt\r\n"
@@ -56,7 +56,7 @@ class SettingsFaults : public ::testing::Test {
   std::string m_out = m_files.Name("out.txt");
 };
 
-auto Box(const ShownBox& box) {
+auto Box(const Message& box) {
   return std::tie(box.Icon, box.Title, box.Text);
 }
 
@@ -67,9 +67,9 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
     for (const int nth : {1, 2}) {
       for (const int error : step.Errors) {
         SCOPED_TRACE(std::string(step.What) + " call " + std::to_string(nth));
-        const std::vector<ShownBox> boxes = Execute(step.Step, nth, error);
+        const std::vector<Message> boxes = Execute(step.Step, nth, error);
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(Box(boxes[0]), std::make_tuple(BoxIcon::Information, "Sort Success",
+        EXPECT_EQ(Box(boxes[0]), std::make_tuple(MessageIcon::Information, "Sort Success",
                                                  "Flight plans successfully sorted!"));
         EXPECT_EQ(Saved(),
                   std::pair(nth == 1 ? "C:\\old.txt" : m_in, nth == 2 ? "C:\\old out.txt" : m_out));
@@ -92,10 +92,10 @@ TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
   for (const auto& row : rows) {
     for (const int error : kReadStep.Errors) {
       SCOPED_TRACE(row.Routine);
-      const std::vector<ShownBox> boxes = Execute(FileStep::ReadFile, row.Read, error);
+      const std::vector<Message> boxes = Execute(FileStep::ReadFile, row.Read, error);
       ASSERT_EQ(boxes.size(), 2u);
       EXPECT_EQ(Box(boxes[0]),
-                std::make_tuple(BoxIcon::Critical, "Error",
+                std::make_tuple(MessageIcon::Critical, "Error",
                                 "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
                                     InjectedFault("cannot read", Ini(), error)));
       EXPECT_EQ(boxes[1].Title, "Sort Success");

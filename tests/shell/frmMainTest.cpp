@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, HelpOpensTheReadMeInTheProgramFolder) {
 TEST_F(MainWindowTest, WorldAIButtonConvertsTheListInTheProgramFolder) {
   Click("cmdChangeWorldAIAircraft");
   ASSERT_EQ(m_ui.Boxes.Shown.size(), 1u);
-  EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, BoxIcon::Exclamation);
+  EXPECT_EQ(m_ui.Boxes.Shown[0].Icon, MessageIcon::Exclamation);
   EXPECT_EQ(
       m_ui.Boxes.Shown[0].Text.rfind("Error in frmMain:cmdChangeWorldAIAircraft_Click(): ", 0), 0u);
 
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, WorldAIButtonConvertsTheListInTheProgramFolder) {
   Click("cmdChangeWorldAIAircraft");
   EXPECT_EQ(ReadBytes(m_ui.Folder.Path() / "AC.txt"), "AC#1,250,\"ai Alpha One Quebec Air\"\r\n");
   ASSERT_EQ(m_ui.Boxes.Shown.size(), 2u);
-  EXPECT_EQ(m_ui.Boxes.Shown[1].Icon, BoxIcon::Information);
+  EXPECT_EQ(m_ui.Boxes.Shown[1].Icon, MessageIcon::Information);
   EXPECT_EQ(m_ui.Boxes.Shown[1].Title, "Success");
   EXPECT_EQ(m_ui.Boxes.Shown[1].Text, "AC.txt File Successfully Created!");
   EXPECT_TRUE(m_window->isVisible());

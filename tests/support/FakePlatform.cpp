@@ -2,9 +2,9 @@
 
 namespace fw::test {
 
-void FakeMessageBoxes::Show(BoxIcon icon, const std::string& title, const std::string& text) {
-  Shown.push_back(ShownBox{icon, title, text});
-  m_events.push_back("box: " + title);
+void FakeMessageBoxes::Show(const Message& message) {
+  Shown.push_back(message);
+  m_events.push_back("box: " + message.Title);
   if (OnShow)
     OnShow(Shown.back());
 }

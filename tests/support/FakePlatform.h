@@ -10,21 +10,14 @@
 
 namespace fw::test {
 
-// A message box as it was shown.
-struct ShownBox {
-  BoxIcon Icon;
-  std::string Title;
-  std::string Text;
-};
-
 // Records each box instead of waiting for a user; OnShow runs at the moment a box would appear.
 class FakeMessageBoxes final : public MessageBoxes {
  public:
   explicit FakeMessageBoxes(std::vector<std::string>& events) : m_events(events) {}
-  void Show(BoxIcon icon, const std::string& title, const std::string& text) override;
+  void Show(const Message& message) override;
 
-  std::vector<ShownBox> Shown;
-  std::function<void(const ShownBox&)> OnShow;
+  std::vector<Message> Shown;
+  std::function<void(const Message&)> OnShow;
 
  private:
   std::vector<std::string>& m_events;

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "records/Message.h"
+#include "platform/Message.h"
 
 namespace fw {
 

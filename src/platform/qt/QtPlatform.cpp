@@ -11,13 +11,13 @@
 namespace fw {
 namespace {
 
-QMessageBox::Icon ToQtIcon(BoxIcon icon) {
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
-    case BoxIcon::Information:
+    case MessageIcon::Information:
       return QMessageBox::Information;
-    case BoxIcon::Exclamation:
+    case MessageIcon::Exclamation:
       return QMessageBox::Warning;
-    case BoxIcon::Critical:
+    case MessageIcon::Critical:
       return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
@@ -35,9 +35,9 @@ QString ToQtFilter(const FileFilter& filter) {
 
 }  // namespace
 
-void QtMessageBoxes::Show(BoxIcon icon, const std::string& title, const std::string& text) {
-  QMessageBox box(ToQtIcon(icon), ToQString(title),
-                  ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+void QtMessageBoxes::Show(const Message& message) {
+  QMessageBox box(ToQtIcon(message.Icon), ToQString(message.Title),
+                  ToQString(message.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   // A busy pointer belongs to the window at work, not to the box that reports its end.

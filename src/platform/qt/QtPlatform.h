@@ -10,7 +10,7 @@ namespace fw {
 // Message boxes as QMessageBox, owned by the active window.
 class QtMessageBoxes final : public MessageBoxes {
  public:
-  void Show(BoxIcon icon, const std::string& title, const std::string& text) override;
+  void Show(const Message& message) override;
 };
 
 // QFileDialog in its open-file form.

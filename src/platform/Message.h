@@ -6,7 +6,7 @@ namespace fw {
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
-// What a message box shows: the outcome of an operation or a validation. Front ends present it.
+// What a message box shows: the outcome of an operation or a check. Front ends present it.
 struct Message {
   MessageIcon Icon = MessageIcon::Information;
   std::string Title;
