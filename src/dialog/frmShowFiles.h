@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "dialog/FileDropBoxes.h"
 #include "platform/FileDialog.h"
-#include "platform/UiServices.h"
 #include "platform/Message.h"
+#include "platform/UiServices.h"
 
 class QCheckBox;
 class QFrame;
@@ -17,9 +18,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace fw {
-
-class InputFilesBox;
-class OutputFileBox;
 
 // The operation dialog: set up for one operation, it takes the input and output names, remembers
 // them in the settings file, validates them and runs the operation. It is created for one use
