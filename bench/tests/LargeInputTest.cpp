@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/DataGenerator.h"
 #include "records/LineSplitter.h"
+#include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
 #include "support/TempFolder.h"
@@ -141,6 +143,12 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
       numbers.push_back(n);
     }
   }
+  // One number on more than eight megabytes of lines, most of them distinct: too long to gather
+  // as one piece.
+  for (int i = 0; i < 120'000; ++i) {
+    texts.push_back("AC#50000,leg " + std::to_string(i % 100'000) + padding);
+    numbers.push_back(50000);
+  }
   test::TempFolder folder;
   for (const bool sorted : {true, false}) {
     std::vector<ACNumRecord> records;
@@ -157,6 +165,22 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
     ASSERT_TRUE(WriteACNumFile(records, folder.Name("out.txt")));
     EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected) << sorted;
   }
+}
+
+// A large input is mapped from the system's cache rather than read: sorting a file onto itself
+// must still see its old bytes while the new file takes its place.
+TEST(LargeFiles, SortingAFileOntoItselfGivesWhatSortingItElsewhereGives) {
+  test::TempFolder folder;
+  bench::GeneratorSettings settings;
+  settings.Lines = 20'000;
+  const std::string input = folder.Write("fp.txt", bench::GenerateFile(settings));
+  const std::string elsewhere = folder.Name("sorted.txt");
+  const auto noWaitTexts = [](std::string_view) {};
+  const Message sorted = SortFlightPlans({input, elsewhere, {}, {}, false}, noWaitTexts);
+  ASSERT_EQ(sorted.Text, "Flight plans successfully sorted!");
+  const Message sortedOnto = SortFlightPlans({input, input, {}, {}, false}, noWaitTexts);
+  ASSERT_EQ(sortedOnto.Text, "Flight plans successfully sorted!");
+  EXPECT_TRUE(test::ReadBytes(input) == test::ReadBytes(elsewhere));
 }
 
 }  // namespace

@@ -144,6 +144,62 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
   return {};
 }
 
+Result<void> AtomicFileWriter::AppendPieces(
+    std::size_t count, const std::function<void(std::size_t, std::string&)>& fill) {
+  if (auto written = FinishBackgroundWrites(); !written)
+    return written;
+  if (!m_block.empty()) {
+    if (auto written = m_fs->Write(m_file, m_block); !written)
+      return written;
+    m_block.clear();
+  }
+  std::mutex mutex;
+  std::condition_variable turnChanged;
+  std::size_t nextFilled = 0;
+  std::size_t nextWritten = 0;
+  Result<void> written;
+  // Takes pieces in order until none is left or a write failed.
+  auto work = [&] {
+    std::string text;
+    text.reserve(kBlockSize);
+    for (;;) {
+      std::size_t k = 0;
+      {
+        std::lock_guard lock(mutex);
+        if (nextFilled == count || !written)
+          return;
+        k = nextFilled++;
+      }
+      text.clear();
+      fill(k, text);
+      std::unique_lock lock(mutex);
+      turnChanged.wait(lock, [&] { return nextWritten == k; });
+      if (written) {
+        // Only the piece whose turn it is writes, so the file system is called by one thread
+        // at a time; the lock is let go meanwhile so the other thread can take its next piece.
+        lock.unlock();
+        Result<void> result = m_fs->Write(m_file, text);
+        lock.lock();
+        written = std::move(result);
+      }
+      ++nextWritten;
+      turnChanged.notify_all();
+    }
+  };
+  std::thread helper;
+  if (count > 1) {
+    try {
+      helper = std::thread(work);
+    } catch (const std::system_error&) {
+      // No second thread to be had: this one does it all.
+    }
+  }
+  work();
+  if (helper.joinable())
+    helper.join();
+  return written;
+}
+
 Result<void> AtomicFileWriter::Commit() {
   if (auto written = FinishBackgroundWrites(); !written)
     return written;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +27,12 @@ class AtomicFileWriter {
 
   // Adds bytes to the file; fails when a block cannot be written.
   Result<void> Append(std::string_view bytes);
+
+  // Adds count pieces in order, each made by fill(k, text) into an emptied text. Two threads fill
+  // pieces at once and each writes its piece when the one before it is written, so the copying
+  // into the system's cache overlaps the filling. fill must not fail.
+  Result<void> AppendPieces(std::size_t count,
+                            const std::function<void(std::size_t, std::string&)>& fill);
 
   // Writes what is left, flushes and replaces the target.
   Result<void> Commit();

@@ -19,6 +19,9 @@ struct TempFile {
   std::string Target;  // the file it will replace, symbolic links resolved
   std::string Shown;   // the target's name as the user gave it, for messages
   std::intptr_t Handle = -1;
+  // The target existed when the file was made: its bytes are the user's until the rename, so
+  // the new bytes must be on the disk before they take its place.
+  bool ReplacesFile = false;
 };
 
 class FileSystem {
@@ -37,7 +40,7 @@ class FileSystem {
   // Appends bytes; fails with `cannot write "TARGET": reason`.
   virtual Result<void> Write(TempFile& file, std::string_view bytes) = 0;
 
-  // Makes the written bytes durable and closes the file.
+  // Closes the file; when it replaces a file, first makes the written bytes durable.
   virtual Result<void> FlushAndClose(TempFile& file) = 0;
 
   // Puts the closed temporary file in place of its target in one step.

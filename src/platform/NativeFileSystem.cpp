@@ -1,10 +1,11 @@
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
-#include <thread>
 
 #include "platform/FileSystem.h"
 
@@ -203,21 +204,6 @@ int RenameOver(const fs::path& from, const fs::path& to) {
 }
 #endif
 
-// Large pages make filling a whole file's buffer and the later random reads of its lines cheaper
-// (far fewer page faults and TLB misses); a hint only, so failures are ignored.
-void PreferLargePages(ByteBuffer& buffer) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
-  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
-  const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
-  const std::uintptr_t end = (begin + buffer.size()) & ~(kLargePage - 1);
-  if (end > first)
-    (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
-#else
-  (void)buffer;
-#endif
-}
-
 // Sends what was written so far on to the disk in the background, every few megabytes, so that
 // the flush before the rename waits for the last few megabytes only, not for the whole file.
 void StartWriteBack(int fd, std::size_t justWritten) {
@@ -234,38 +220,27 @@ void StartWriteBack(int fd, std::size_t justWritten) {
 #endif
 }
 
-// Fills data[0, size) from a file of that size with two threads reading a half each, which
-// shares the copying and the page faults of the new buffer between two cores; true when all of
-// it was read, and the file position is then at its end. A false leaves the position unmoved.
-bool ReadInTwoHalves(int fd, char* data, std::size_t size) {
-#ifdef _WIN32
+// The file's bytes mapped read-only from the system's cache, which spares both the copy and the
+// fresh memory a heap buffer would cost; nothing when the file cannot be mapped. The mapping holds
+// the file's content as it was even after the file is replaced by rename, as outputs are.
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
+#if defined(_WIN32) || !defined(MAP_POPULATE)
+  // Windows cannot replace a file while a view of it is open, and outputs may replace inputs.
   (void)fd;
-  (void)data;
   (void)size;
-  return false;
+  return std::nullopt;
 #else
-  auto readRange = [fd, data](std::size_t from, std::size_t to) {
-    while (from < to) {
-      const ssize_t got = ::pread(fd, data + from, to - from, static_cast<off_t>(from));
-      if (got < 0 && errno == EINTR)
-        continue;
-      if (got <= 0)
-        return false;
-      from += static_cast<std::size_t>(got);
-    }
-    return true;
-  };
-  const std::size_t half = size / 2;
-  bool secondRead = false;
-  std::thread second;
-  try {
-    second = std::thread([&] { secondRead = readRange(half, size); });
-  } catch (const std::system_error&) {
-    return false;
-  }
-  const bool firstRead = readRange(0, half);
-  second.join();
-  return firstRead && secondRead && ::lseek(fd, static_cast<off_t>(size), SEEK_SET) >= 0;
+  constexpr long long kWorthMapping = 64 << 10;
+  if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
+    return std::nullopt;
+  const auto length = static_cast<std::size_t>(size);
+  void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  if (mapped == MAP_FAILED)
+    return std::nullopt;
+  return ByteBuffer::Adopt(static_cast<const char*>(mapped), length,
+                           [](const char* data, std::size_t extent) noexcept {
+                             (void)::munmap(const_cast<char*>(data), extent);
+                           });
 #endif
 }
 
@@ -279,14 +254,13 @@ class Native final : public FileSystem {
     long long expected = FileSizeOf(fd);
     if (expected < 0)
       expected = 0;
+    if (auto mapped = MapWholeFile(fd, expected)) {
+      CloseFile(fd);
+      return std::move(*mapped);
+    }
     // One extra byte shows whether the file grew since its size was taken.
     ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
-    PreferLargePages(buffer);
     std::size_t filled = 0;
-    constexpr long long kReadInHalves = 16ll << 20;
-    if (expected >= kReadInHalves && std::thread::hardware_concurrency() > 1 &&
-        ReadInTwoHalves(fd, buffer.data(), static_cast<std::size_t>(expected)))
-      filled = static_cast<std::size_t>(expected);
     for (;;) {
       if (filled == buffer.size()) {
         ByteBuffer larger(buffer.size() * 2);
@@ -328,7 +302,8 @@ class Native final : public FileSystem {
       if (fd >= 0) {
         CopyPermissions(fd, targetPath,
                         permissionsFrom.empty() ? fs::path() : ToPath(permissionsFrom));
-        return TempFile{FromPath(tempPath), FromPath(targetPath), target, fd};
+        return TempFile{FromPath(tempPath), FromPath(targetPath), target, fd,
+                        fs::exists(targetPath, ignored)};
       }
       if (errno != EEXIST || attempt == 100)
         return IoFailure("cannot create", target, errno);
@@ -347,14 +322,17 @@ class Native final : public FileSystem {
       }
       bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    StartWriteBack(static_cast<int>(file.Handle), size);
+    if (file.ReplacesFile)
+      StartWriteBack(static_cast<int>(file.Handle), size);
     return {};
   }
 
   Result<void> FlushAndClose(TempFile& file) override {
     const int fd = static_cast<int>(file.Handle);
     file.Handle = -1;
-    const int synced = SyncFile(fd) == 0 ? 0 : errno;
+    // A new file is not flushed: a crash can then cost only the output, which the untouched
+    // inputs can make again, and the wait for the disk would be most of the operation's time.
+    const int synced = !file.ReplacesFile || SyncFile(fd) == 0 ? 0 : errno;
     const int closed = CloseFile(fd) == 0 ? 0 : errno;
     if (synced != 0 || closed != 0) {
       return IoFailure("cannot write", file.Shown, synced != 0 ? synced : closed);

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <condition_variable>
-#include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "platform/AtomicFile.h"
 #include "records/LineSet.h"
@@ -114,90 +110,57 @@ Result<void> WriteRuns(std::span<const ACNumRecord> list, Out& out) {
   return {};
 }
 
-// Where a sorted list is cut into pieces of about half a block of lines, each ending with a run.
-std::vector<std::size_t> PieceEnds(std::span<const ACNumRecord> list) {
+// A stretch of a sorted list that starts and ends with a run of equal numbers.
+struct Piece {
+  std::size_t First = 0;
+  std::size_t End = 0;
+  std::size_t Bytes = 0;  // with line ends, duplicates included
+};
+
+// The list cut into pieces of about half a block of lines, or of one longer run.
+std::vector<Piece> Pieces(std::span<const ACNumRecord> list) {
   constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
-  std::vector<std::size_t> ends;
-  std::size_t bytes = 0;
+  std::vector<Piece> pieces;
+  Piece piece;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    if (bytes >= kPieceBytes && list[i].ACNum != list[i - 1].ACNum) {
-      ends.push_back(i);
-      bytes = 0;
+    if (piece.Bytes >= kPieceBytes && list[i].ACNum != list[i - 1].ACNum) {
+      piece.End = i;
+      pieces.push_back(piece);
+      piece = Piece{i, i, 0};
     }
-    bytes += list[i].Line.size() + kLineEnd.size();
+    piece.Bytes += list[i].Line.size() + kLineEnd.size();
   }
-  ends.push_back(list.size());
-  return ends;
+  piece.End = list.size();
+  pieces.push_back(piece);
+  return pieces;
 }
 
-// WriteRuns with the gathering of the lines, which waits on memory more than it computes, shared
-// by two threads: a helper gathers every other piece into one of two texts, which this thread
-// appends in turn between the pieces it gathers straight into the file.
-Result<void> WriteRunsOnTwoThreads(std::span<const ACNumRecord> list, LineWriter& out) {
-  const std::vector<std::size_t> ends = PieceEnds(list);
-  if (ends.size() < 4 || std::thread::hardware_concurrency() < 2)
-    return WriteRuns(list, out);
-  auto piece = [&](std::size_t k) {
-    const std::size_t first = k == 0 ? 0 : ends[k - 1];
-    return list.subspan(first, ends[k] - first);
+// Writes a sorted list's runs in pieces gathered on two threads. A piece of one run far longer
+// than planned goes to the writer line by line, so that no text ever holds it whole.
+Result<void> WritePieces(std::span<const ACNumRecord> list, AtomicFileWriter& writer) {
+  constexpr std::size_t kLongPiece = std::size_t{8} << 20;
+  const std::vector<Piece> pieces = Pieces(list);
+  auto records = [list](const Piece& piece) {
+    return list.subspan(piece.First, piece.End - piece.First);
   };
-  struct Slot {
-    std::string Text;
-    bool Ready = false;
-  };
-  std::array<Slot, 2> slots;
-  std::mutex mutex;
-  std::condition_variable changed;
-  bool stop = false;
-  std::thread helper;
-  try {
-    helper = std::thread([&] {
-      for (std::size_t k = 1, n = 0; k < ends.size(); k += 2, ++n) {
-        Slot& slot = slots[n % 2];
-        {
-          std::unique_lock lock(mutex);
-          changed.wait(lock, [&] { return !slot.Ready || stop; });
-          if (stop)
-            return;
-        }
-        slot.Text.clear();
-        TextWriter text{slot.Text};
-        (void)WriteRuns(piece(k), text);
-        {
-          std::lock_guard lock(mutex);
-          slot.Ready = true;
-        }
-        changed.notify_all();
-      }
-    });
-  } catch (const std::system_error&) {
-    return WriteRuns(list, out);
-  }
-  Result<void> written;
-  for (std::size_t k = 0, n = 0; k < ends.size() && written; ++k) {
-    if (k % 2 == 0) {
-      written = WriteRuns(piece(k), out);
+  std::size_t from = 0;  // the first piece not yet written
+  for (std::size_t k = 0; k <= pieces.size(); ++k) {
+    const bool longPiece = k < pieces.size() && pieces[k].Bytes > kLongPiece;
+    if (k < pieces.size() && !longPiece)
       continue;
+    auto written = writer.AppendPieces(k - from, [&](std::size_t j, std::string& text) {
+      TextWriter out{text};
+      (void)WriteRuns(records(pieces[from + j]), out);
+    });
+    if (written && longPiece) {
+      LineWriter out{writer};
+      written = WriteRuns(records(pieces[k]), out);
     }
-    Slot& slot = slots[n++ % 2];
-    {
-      std::unique_lock lock(mutex);
-      changed.wait(lock, [&] { return slot.Ready; });
-    }
-    written = out.Writer.Append(slot.Text);
-    {
-      std::lock_guard lock(mutex);
-      slot.Ready = false;
-    }
-    changed.notify_all();
+    if (!written)
+      return written;
+    from = k + 1;
   }
-  {
-    std::lock_guard lock(mutex);
-    stop = true;
-  }
-  changed.notify_all();
-  helper.join();
-  return written;
+  return {};
 }
 
 }  // namespace
@@ -230,7 +193,7 @@ Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string
   if (sorted) {
     // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
     // run of its own number: no table over the whole file is needed.
-    if (auto written = WriteRunsOnTwoThreads(list, out); !written)
+    if (auto written = WritePieces(list, writer.value()); !written)
       return written;
   } else {
     LineSet written(list.size());

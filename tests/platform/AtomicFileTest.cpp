@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,15 +19,26 @@ using test::TempFolder;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// Writes the pieces through a writer and commits.
+// Writes the pieces through a writer and commits: the first half appended one by one, the rest
+// in four parts filled on two threads.
 Result<void> WriteFile(FileSystem& fileSystem, const std::string& target,
                        const std::vector<std::string>& pieces) {
   auto writer = AtomicFileWriter::Create(fileSystem, target);
-  for (std::size_t i = 0; writer && i < pieces.size(); ++i) {
+  const std::size_t half = pieces.size() / 2;
+  for (std::size_t i = 0; writer && i < half; ++i) {
     if (auto appended = writer.value().Append(pieces[i]); !appended)
       return appended;
   }
-  return writer ? writer.value().Commit() : Result<void>(writer.error());
+  if (!writer)
+    return writer.error();
+  constexpr std::size_t kParts = 4;
+  const std::size_t partSize = (pieces.size() - half + kParts - 1) / kParts;
+  auto filled = writer.value().AppendPieces(kParts, [&](std::size_t k, std::string& text) {
+    for (std::size_t i = half + k * partSize;
+         i < std::min(half + (k + 1) * partSize, pieces.size()); ++i)
+      text += pieces[i];
+  });
+  return filled ? writer.value().Commit() : filled;
 }
 
 unsigned ModeOf(const std::string& path) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/FileSystem.h"
 #include "support/TempFolder.h"
@@ -24,6 +25,19 @@ TEST(NativeFileSystem, NamesTheFileAndTheReasonWhenItFails) {
   const auto created = NativeFileSystem().CreateTempFile(target, {});
   ASSERT_FALSE(created);
   EXPECT_EQ(created.error().Message, "cannot create \"" + target + "\": No such file or directory");
+}
+
+// Only a file that replaces the user's bytes must wait for the disk before the rename.
+TEST(NativeFileSystem, TellsWhetherATemporaryFileReplacesAFile) {
+  test::TempFolder folder;
+  const std::string existing = folder.Write("fp.txt", "AC#1\r\n");
+  for (const auto& [target, replaces] :
+       {std::pair{existing, true}, {folder.Name("new.txt"), false}}) {
+    auto file = NativeFileSystem().CreateTempFile(target, {});
+    ASSERT_TRUE(file) << target;
+    EXPECT_EQ(file.value().ReplacesFile, replaces) << target;
+    NativeFileSystem().Discard(file.value());
+  }
 }
 
 }  // namespace
