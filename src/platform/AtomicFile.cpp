@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -145,7 +146,8 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
 }
 
 Result<void> AtomicFileWriter::AppendPieces(
-    std::size_t count, const std::function<void(std::size_t, std::string&)>& fill) {
+    std::size_t count, const std::function<std::size_t(std::size_t)>& most,
+    const std::function<std::size_t(std::size_t, char*)>& fill) {
   if (auto written = FinishBackgroundWrites(); !written)
     return written;
   if (!m_block.empty()) {
@@ -160,8 +162,7 @@ Result<void> AtomicFileWriter::AppendPieces(
   Result<void> written;
   // Takes pieces in order until none is left or a write failed.
   auto work = [&] {
-    std::string text;
-    text.reserve(kBlockSize);
+    ByteBuffer piece;
     for (;;) {
       std::size_t k = 0;
       {
@@ -170,15 +171,16 @@ Result<void> AtomicFileWriter::AppendPieces(
           return;
         k = nextFilled++;
       }
-      text.clear();
-      fill(k, text);
+      if (const std::size_t needed = most(k); needed > piece.size())
+        piece = ByteBuffer(std::max(needed, 2 * piece.size()));
+      const std::string_view bytes(piece.data(), fill(k, piece.data()));
       std::unique_lock lock(mutex);
       turnChanged.wait(lock, [&] { return nextWritten == k; });
       if (written) {
         // Only the piece whose turn it is writes, so the file system is called by one thread
         // at a time; the lock is let go meanwhile so the other thread can take its next piece.
         lock.unlock();
-        Result<void> result = m_fs->Write(m_file, text);
+        Result<void> result = m_fs->Write(m_file, bytes);
         lock.lock();
         written = std::move(result);
       }

@@ -28,11 +28,12 @@ class AtomicFileWriter {
   // Adds bytes to the file; fails when a block cannot be written.
   Result<void> Append(std::string_view bytes);
 
-  // Adds count pieces in order, each made by fill(k, text) into an emptied text. Two threads fill
-  // pieces at once and each writes its piece when the one before it is written, so the copying
-  // into the system's cache overlaps the filling. fill must not fail.
-  Result<void> AppendPieces(std::size_t count,
-                            const std::function<void(std::size_t, std::string&)>& fill);
+  // Adds count pieces in order. Piece k is made by fill(k, bytes), which puts at most most(k)
+  // bytes at bytes and returns how many it put. Two threads fill pieces at once and each writes
+  // its piece when the one before it is written, so the copying into the system's cache overlaps
+  // the filling.
+  Result<void> AppendPieces(std::size_t count, const std::function<std::size_t(std::size_t)>& most,
+                            const std::function<std::size_t(std::size_t, char*)>& fill);
 
   // Writes what is left, flushes and replaces the target.
   Result<void> Commit();

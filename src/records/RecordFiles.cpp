@@ -1,7 +1,7 @@
 #include "records/RecordFiles.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 
 #include "platform/AtomicFile.h"
 #include "records/LineSet.h"
@@ -40,12 +40,13 @@ struct LineWriter {
   }
 };
 
-// Appends lines with their line end to a text.
-struct TextWriter {
-  std::string& Text;
+// Copies lines with their line end into memory known to hold them.
+struct BytesWriter {
+  char* At;
   Result<void> Line(std::string_view line) {
-    Text.append(line);
-    Text.append(kLineEnd);
+    std::memcpy(At, line.data(), line.size());
+    std::memcpy(At + line.size(), kLineEnd.data(), kLineEnd.size());
+    At += line.size() + kLineEnd.size();
     return {};
   }
 };
@@ -71,21 +72,19 @@ Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
   return {};
 }
 
-// Writes the distinct non-empty lines of one run of equal numbers, in list order. Short runs
-// compare with the lines already written from the run; long ones use a set.
+// Writes the distinct non-empty lines of one run of equal numbers, in list order. A line of a
+// short run is compared with the run's earlier lines; long runs use a set.
 template <typename Out>
 Result<void> WriteRun(std::span<const ACNumRecord> run, Out& out) {
   constexpr std::size_t kShortRun = 16;
   if (run.size() > kShortRun)
     return WriteLongRun(run, out);
-  std::array<std::string_view, kShortRun> written;
-  std::size_t count = 0;
-  for (const ACNumRecord& record : run) {
-    const std::string_view line = record.Line;
-    if (line.empty() ||
-        std::find(written.begin(), written.begin() + count, line) != written.begin() + count)
+  for (std::size_t k = 0; k < run.size(); ++k) {
+    const std::string_view line = run[k].Line;
+    const auto earlier = run.first(k);
+    if (line.empty() || std::any_of(earlier.begin(), earlier.end(),
+                                    [line](const ACNumRecord& r) { return r.Line == line; }))
       continue;
-    written[count++] = line;
     if (auto appended = out.Line(line); !appended)
       return appended;
   }
@@ -148,10 +147,13 @@ Result<void> WritePieces(std::span<const ACNumRecord> list, AtomicFileWriter& wr
     const bool longPiece = k < pieces.size() && pieces[k].Bytes > kLongPiece;
     if (k < pieces.size() && !longPiece)
       continue;
-    auto written = writer.AppendPieces(k - from, [&](std::size_t j, std::string& text) {
-      TextWriter out{text};
-      (void)WriteRuns(records(pieces[from + j]), out);
-    });
+    auto written = writer.AppendPieces(
+        k - from, [&](std::size_t j) { return pieces[from + j].Bytes; },
+        [&](std::size_t j, char* bytes) {
+          BytesWriter out{bytes};
+          (void)WriteRuns(records(pieces[from + j]), out);
+          return static_cast<std::size_t>(out.At - bytes);
+        });
     if (written && longPiece) {
       LineWriter out{writer};
       written = WriteRuns(records(pieces[k]), out);

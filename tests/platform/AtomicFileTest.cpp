@@ -33,11 +33,16 @@ Result<void> WriteFile(FileSystem& fileSystem, const std::string& target,
     return writer.error();
   constexpr std::size_t kParts = 4;
   const std::size_t partSize = (pieces.size() - half + kParts - 1) / kParts;
-  auto filled = writer.value().AppendPieces(kParts, [&](std::size_t k, std::string& text) {
+  auto part = [&](std::size_t k) {
+    std::string text;
     for (std::size_t i = half + k * partSize;
          i < std::min(half + (k + 1) * partSize, pieces.size()); ++i)
       text += pieces[i];
-  });
+    return text;
+  };
+  auto filled = writer.value().AppendPieces(
+      kParts, [&](std::size_t k) { return part(k).size(); },
+      [&](std::size_t k, char* bytes) { return part(k).copy(bytes, std::string::npos); });
   return filled ? writer.value().Commit() : filled;
 }
 
