@@ -231,4 +231,17 @@ Result<void> CopyFileAtomically(FileSystem& fs, const std::string& source,
   return writer.value().Commit();
 }
 
+Result<void> BackUpFile(FileSystem& fs, const std::string& source, const std::string& backup) {
+  auto linked = fs.LinkTempFile(source, backup);
+  if (!linked) {
+    // No second name to be had: a copy meets any failure that concerns the backup itself.
+    return CopyFileAtomically(fs, source, backup);
+  }
+  if (auto replaced = fs.ReplaceTarget(linked.value()); !replaced) {
+    fs.Discard(linked.value());
+    return replaced;
+  }
+  return {};
+}
+
 }  // namespace fw

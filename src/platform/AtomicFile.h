@@ -57,4 +57,10 @@ class AtomicFileWriter {
 Result<void> CopyFileAtomically(FileSystem& fs, const std::string& source,
                                 const std::string& destination);
 
+// Replaces backup with source's bytes, atomically, where the file system allows by giving
+// source's file the backup's name too: no byte is copied, and the backup keeps source's
+// permissions and times. source must then be replaced, never rewritten in place, as an
+// AtomicFileWriter does. Elsewhere it copies, as CopyFileAtomically.
+Result<void> BackUpFile(FileSystem& fs, const std::string& source, const std::string& backup);
+
 }  // namespace fw

@@ -37,6 +37,14 @@ class FileSystem {
   virtual Result<TempFile> CreateTempFile(const std::string& target,
                                           const std::string& permissionsFrom) = 0;
 
+  // Gives the file source a second, temporary name beside target, as CreateTempFile would make,
+  // so that ReplaceTarget puts that very file in place of target. Fails like CreateTempFile, and
+  // where the file system has no second names (this default) or source is on another one.
+  virtual Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) {
+    (void)source;
+    return IoError("cannot create " + Quoted(target) + ": files cannot have two names here");
+  }
+
   // Appends bytes; fails with `cannot write "TARGET": reason`.
   virtual Result<void> Write(TempFile& file, std::string_view bytes) = 0;
 

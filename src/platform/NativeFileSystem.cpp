@@ -155,6 +155,9 @@ int ErrnoOf(DWORD code) {
       return EIO;
   }
 }
+int LinkFile(const fs::path& existing, const fs::path& link) {
+  return CreateHardLinkW(link.c_str(), existing.c_str(), nullptr) ? 0 : ErrnoOf(GetLastError());
+}
 int RenameOver(const fs::path& from, const fs::path& to) {
   // Virus scanners and indexers open new files for a moment; wait briefly for them to let go.
   constexpr int kAttempts = 10;
@@ -198,6 +201,12 @@ void CopyPermissions(int fd, const fs::path& target, const fs::path& permissions
       (!permissionsFrom.empty() && ::stat(permissionsFrom.c_str(), &info) == 0)) {
     (void)::fchmod(fd, info.st_mode & 07777);
   }
+}
+int LinkFile(const fs::path& existing, const fs::path& link) {
+  // The file a symbolic link names, as a copy would read it.
+  return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0
+             ? 0
+             : errno;
 }
 int RenameOver(const fs::path& from, const fs::path& to) {
   return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
@@ -244,6 +253,44 @@ std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
 #endif
 }
 
+// The file that replacing target puts the new one in place of: a symbolic link's file rather
+// than the link. Fails for a file nobody may write to.
+Result<fs::path> PathToReplace(const std::string& target) {
+  fs::path targetPath = ToPath(target);
+  std::error_code ignored;
+  if (fs::is_symlink(targetPath, ignored)) {
+    fs::path resolved = fs::canonical(targetPath, ignored);
+    if (!ignored)
+      targetPath = resolved;
+  }
+  if (IsWriteProtected(targetPath))
+    return IoFailure("cannot write", target, EACCES);
+  return targetPath;
+}
+
+// How making a temporary file went: the file's handle, if it was opened, or the error number.
+struct Made {
+  int Error = 0;
+  std::intptr_t Handle = -1;
+};
+
+// Makes a temporary file beside targetPath with make(tempPath); a name already taken is tried
+// again with another.
+template <typename Make>
+Result<TempFile> MakeTempBeside(const std::string& target, const fs::path& targetPath, Make make) {
+  for (int attempt = 0;; ++attempt) {
+    const fs::path tempPath = TempNameBeside(targetPath);
+    const Made made = make(tempPath);
+    if (made.Error == 0) {
+      std::error_code ignored;
+      return TempFile{FromPath(tempPath), FromPath(targetPath), target, made.Handle,
+                      fs::exists(targetPath, ignored)};
+    }
+    if (made.Error != EEXIST || attempt == 100)
+      return IoFailure("cannot create", target, made.Error);
+  }
+}
+
 class Native final : public FileSystem {
  public:
   Result<ByteBuffer> ReadFile(const std::string& name) override {
@@ -286,28 +333,27 @@ class Native final : public FileSystem {
 
   Result<TempFile> CreateTempFile(const std::string& target,
                                   const std::string& permissionsFrom) override {
-    fs::path targetPath = ToPath(target);
-    std::error_code ignored;
-    if (fs::is_symlink(targetPath, ignored)) {
-      // Replace the file the link points to, not the link itself.
-      fs::path resolved = fs::canonical(targetPath, ignored);
-      if (!ignored)
-        targetPath = resolved;
-    }
-    if (IsWriteProtected(targetPath))
-      return IoFailure("cannot write", target, EACCES);
-    for (int attempt = 0;; ++attempt) {
-      const fs::path tempPath = TempNameBeside(targetPath);
+    auto targetPath = PathToReplace(target);
+    if (!targetPath)
+      return targetPath.error();
+    return MakeTempBeside(target, targetPath.value(), [&](const fs::path& tempPath) {
       const int fd = OpenNewFile(tempPath);
-      if (fd >= 0) {
-        CopyPermissions(fd, targetPath,
-                        permissionsFrom.empty() ? fs::path() : ToPath(permissionsFrom));
-        return TempFile{FromPath(tempPath), FromPath(targetPath), target, fd,
-                        fs::exists(targetPath, ignored)};
-      }
-      if (errno != EEXIST || attempt == 100)
-        return IoFailure("cannot create", target, errno);
-    }
+      if (fd < 0)
+        return Made{errno};
+      CopyPermissions(fd, targetPath.value(),
+                      permissionsFrom.empty() ? fs::path() : ToPath(permissionsFrom));
+      return Made{0, fd};
+    });
+  }
+
+  Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) override {
+    auto targetPath = PathToReplace(target);
+    if (!targetPath)
+      return targetPath.error();
+    const fs::path sourcePath = ToPath(source);
+    return MakeTempBeside(target, targetPath.value(), [&](const fs::path& tempPath) {
+      return Made{LinkFile(sourcePath, tempPath)};
+    });
   }
 
   Result<void> Write(TempFile& file, std::string_view bytes) override {

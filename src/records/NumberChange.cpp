@@ -63,8 +63,8 @@ Result<void> ChangeFile(const std::string& name, const OperationTexts& texts, st
   // A file listed twice is backed up once: a second copy would replace the backup of the
   // original with the already rewritten file.
   if (texts.Backup && backedUp.insert(name).second) {
-    if (auto copied = CopyFileAtomically(fs, name, name + ".BAK"); !copied)
-      return copied;
+    if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
+      return made;
   }
   ACNumRecordList list;
   if (auto read = ReadACNumFile(list, name, fs); !read)

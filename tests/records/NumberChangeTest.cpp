@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "records/Operations.h"
+#include "support/FaultyFileSystem.h"
 #include "support/MessagePrinter.h"
 #include "support/TempFolder.h"
 
@@ -52,6 +55,29 @@ TEST(ChangeACNumbers, RenumbersEveryListedFileAfterBackingItUp) {
   const std::string writing = "Please Wait. Writing output file(s)...";
   EXPECT_EQ(change.waits, (Texts{"Please Wait. Reading input file(s)...", sorting, sorting, writing,
                                  sorting, sorting, writing}));
+}
+
+// The backup is the original file under a second name, so no byte is copied; where a file
+// cannot have two names it is a copy.
+TEST(ChangeACNumbers, TheBackupIsTheOriginalFileOrElseACopyOfIt) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\nAC#1,b\r\n");
+  const std::string witness = folder.Name("witness.txt");
+  std::filesystem::create_hard_link(file, witness);
+  EXPECT_EQ(Change(file, "5", "7").outcome, Changed(1));
+  EXPECT_TRUE(std::filesystem::equivalent(witness, file + ".BAK"));
+  EXPECT_EQ(ReadBytes(file), "AC#1,b\r\nAC#7,a\r\n");
+
+  test::FaultyFileSystem noLinks;
+  noLinks.FailAt(test::FileStep::LinkTempFile, 1, EXDEV);
+  EXPECT_EQ(ChangeACNumbers(
+                OperationTexts{file, {}, "7", "5", true}, [](std::string_view) {}, noLinks),
+            Changed(1));
+  EXPECT_EQ(noLinks.Calls(test::FileStep::LinkTempFile), 1);
+  EXPECT_FALSE(std::filesystem::equivalent(witness, file + ".BAK"));
+  EXPECT_EQ(ReadBytes(file + ".BAK"), "AC#1,b\r\nAC#7,a\r\n");
+  EXPECT_EQ(ReadBytes(file), "AC#1,b\r\nAC#5,a\r\n");
+  EXPECT_EQ(folder.Entries(), (Texts{"fp.txt", "fp.txt.BAK", "witness.txt"}));
 }
 
 TEST(ChangeACNumbers, AFileListedTwiceKeepsTheBackupOfItsOriginal) {

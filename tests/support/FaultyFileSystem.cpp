@@ -28,6 +28,13 @@ Result<TempFile> FaultyFileSystem::CreateTempFile(const std::string& target,
   return m_inner.CreateTempFile(target, permissionsFrom);
 }
 
+Result<TempFile> FaultyFileSystem::LinkTempFile(const std::string& source,
+                                                const std::string& target) {
+  if (Fails(FileStep::LinkTempFile))
+    return IoError(InjectedFault("cannot create", target, m_error));
+  return m_inner.LinkTempFile(source, target);
+}
+
 Result<void> FaultyFileSystem::Write(TempFile& file, std::string_view bytes) {
   if (Fails(FileStep::Write)) {
     (void)m_inner.Write(file, bytes.substr(0, bytes.size() / 2));

@@ -8,7 +8,7 @@
 namespace fw::test {
 
 // The steps of the file-system seam that a test can make fail.
-enum class FileStep { ReadFile, CreateTempFile, Write, FlushAndClose, ReplaceTarget };
+enum class FileStep { ReadFile, CreateTempFile, LinkTempFile, Write, FlushAndClose, ReplaceTarget };
 
 // Passes every call to a real file system, except the one call of a step that the test chose to
 // fail: that call fails the way the operating system would, with `... "NAME": REASON`, the
@@ -33,13 +33,14 @@ class FaultyFileSystem final : public FileSystem {
   Result<ByteBuffer> ReadFile(const std::string& path) override;
   Result<TempFile> CreateTempFile(const std::string& target,
                                   const std::string& permissionsFrom) override;
+  Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) override;
   Result<void> Write(TempFile& file, std::string_view bytes) override;
   Result<void> FlushAndClose(TempFile& file) override;
   Result<void> ReplaceTarget(TempFile& file) override;
   void Discard(TempFile& file) noexcept override { m_inner.Discard(file); }
 
  private:
-  static constexpr std::size_t kSteps = 5;
+  static constexpr std::size_t kSteps = 6;
   static std::size_t Index(FileStep step) { return static_cast<std::size_t>(step); }
   // Counts a call of step; true when it is the one to fail.
   bool Fails(FileStep step);
