@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "platform/AtomicFile.h"
 #include "records/LineSet.h"
@@ -17,6 +19,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 // In sorted order the lines lie all over the input, and waiting for each in turn would dominate
 // the writing: loading starts this many records ahead.
 constexpr std::size_t kPrefetchAhead = 12;
+
+// Runs of equal numbers up to this long find repeated lines by comparing each with the others.
+constexpr std::size_t kShortRun = 16;
 
 void Prefetch(std::string_view line) {
 #if defined(__GNUC__) || defined(__clang__)
@@ -51,20 +56,54 @@ struct BytesWriter {
   }
 };
 
+// The non-empty lines of part of a long run that seen did not hold yet, in order; seen gets them.
+std::vector<std::string_view> NewLines(std::span<const ACNumRecord> records, LineSet& seen) {
+  std::vector<std::string_view> lines;
+  std::string_view previous;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (i + kPrefetchAhead < records.size())
+      Prefetch(records[i + kPrefetchAhead].Line);
+    const std::string_view line = records[i].Line;
+    // A line equal to the one before it was already dealt with; this spares the hash in runs
+    // of repeated lines.
+    const bool repeat = line == previous;
+    previous = line;
+    if (!line.empty() && !repeat && seen.Insert(line))
+      lines.push_back(line);
+  }
+  return lines;
+}
+
+// A long run's distinct lines. A very long one is taken in two halves on two threads: the second
+// half's new lines are written after the first half's, if the first half did not have them.
 template <typename Out>
 Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
   // Sized for a few lines and grown as needed: a long run is often one line repeated, and a
   // table for all of its records would cost more than the run itself.
   constexpr std::size_t kFirstSize = 1024;
-  LineSet written(std::min(run.size(), kFirstSize));
-  std::string_view previous;
-  for (const ACNumRecord& record : run) {
-    const std::string_view line = record.Line;
-    // A line equal to the one before it was already dealt with; this spares the hash in runs
-    // of repeated lines.
-    const bool repeat = line == previous;
-    previous = line;
-    if (line.empty() || repeat || !written.Insert(line))
+  constexpr std::size_t kParallelRun = std::size_t{1} << 16;
+  LineSet seen(std::min(run.size(), kFirstSize));
+  std::vector<std::string_view> firstLines;
+  std::vector<std::string_view> secondLines;
+  const std::size_t half = run.size() >= kParallelRun ? run.size() / 2 : run.size();
+  std::thread second;
+  LineSet secondSeen(half == run.size() ? 0 : kFirstSize);
+  if (half != run.size()) {
+    try {
+      second = std::thread([&] { secondLines = NewLines(run.subspan(half), secondSeen); });
+    } catch (const std::system_error&) {
+      secondLines = NewLines(run.subspan(half), secondSeen);
+    }
+  }
+  firstLines = NewLines(run.first(half), seen);
+  if (second.joinable())
+    second.join();
+  for (const std::string_view line : firstLines) {
+    if (auto appended = out.Line(line); !appended)
+      return appended;
+  }
+  for (const std::string_view line : secondLines) {
+    if (!seen.Insert(line))
       continue;
     if (auto appended = out.Line(line); !appended)
       return appended;
@@ -76,7 +115,6 @@ Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
 // short run is compared with the run's earlier lines; long runs use a set.
 template <typename Out>
 Result<void> WriteRun(std::span<const ACNumRecord> run, Out& out) {
-  constexpr std::size_t kShortRun = 16;
   if (run.size() > kShortRun)
     return WriteLongRun(run, out);
   for (std::size_t k = 0; k < run.size(); ++k) {
@@ -99,8 +137,11 @@ Result<void> WriteRuns(std::span<const ACNumRecord> list, Out& out) {
     std::size_t end = first + 1;
     while (end < list.size() && list[end].ACNum == list[first].ACNum)
       ++end;
-    for (const std::size_t until = std::min(end + kPrefetchAhead, list.size()); prefetched < until;
-         ++prefetched)
+    // A long run loads its own lines ahead.
+    prefetched = std::max(prefetched, first);
+    for (const std::size_t until =
+             std::min(std::min(end, first + kShortRun) + kPrefetchAhead, list.size());
+         prefetched < until; ++prefetched)
       Prefetch(list[prefetched].Line);
     if (auto written = WriteRun(list.subspan(first, end - first), out); !written)
       return written;
