@@ -167,6 +167,32 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
   }
 }
 
+TEST(LargeLists, WriteAPFileWritesTheFirstLineOfEachIdAcrossPieces) {
+  // Megabytes of sorted airports, so that the writing is shared out in pieces: groups of one to
+  // three lines an ID, and one ID on more lines than a piece holds.
+  std::vector<std::string> ids;
+  std::vector<std::string> lines;
+  const std::string padding(60, 'p');
+  for (int n = 0; n < 30000; ++n) {
+    const std::string id = "K" + std::to_string(100000 + n);
+    const int copies = n == 15000 ? 40000 : 1 + n % 3;
+    for (int copy = 0; copy < copies; ++copy) {
+      ids.push_back(id);
+      lines.push_back(id + "," + std::to_string(copy) + padding);
+    }
+  }
+  std::vector<APRecord> records;
+  std::string expected;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    records.push_back({ids[i], lines[i]});
+    if (i == 0 || ids[i] != ids[i - 1])
+      expected += lines[i] + "\r\n";
+  }
+  test::TempFolder folder;
+  ASSERT_TRUE(WriteAPFile(records, folder.Name("ap.txt")));
+  EXPECT_TRUE(test::ReadBytes(folder.Name("ap.txt")) == expected);
+}
+
 // A large input is mapped from the system's cache rather than read: sorting a file onto itself
 // must still see its old bytes while the new file takes its place.
 TEST(LargeFiles, SortingAFileOntoItselfGivesWhatSortingItElsewhereGives) {

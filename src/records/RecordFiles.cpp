@@ -150,20 +150,22 @@ Result<void> WriteRuns(std::span<const ACNumRecord> list, Out& out) {
   return {};
 }
 
-// A stretch of a sorted list that starts and ends with a run of equal numbers.
+// A stretch of a sorted list, cut where a record does not depend on the one before it.
 struct Piece {
   std::size_t First = 0;
   std::size_t End = 0;
   std::size_t Bytes = 0;  // with line ends, duplicates included
 };
 
-// The list cut into pieces of about half a block of lines, or of one longer run.
-std::vector<Piece> Pieces(std::span<const ACNumRecord> list) {
+// The list cut into pieces of about half a block of lines, each cut before a record i for which
+// canCutBefore(i) holds (a piece may grow longer when there is no such record).
+template <typename Record, typename CanCut>
+std::vector<Piece> Pieces(std::span<const Record> list, CanCut canCutBefore) {
   constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
   std::vector<Piece> pieces;
   Piece piece;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    if (piece.Bytes >= kPieceBytes && list[i].ACNum != list[i - 1].ACNum) {
+    if (piece.Bytes >= kPieceBytes && canCutBefore(i)) {
       piece.End = i;
       pieces.push_back(piece);
       piece = Piece{i, i, 0};
@@ -179,7 +181,9 @@ std::vector<Piece> Pieces(std::span<const ACNumRecord> list) {
 // than planned goes to the writer line by line, so that no text ever holds it whole.
 Result<void> WritePieces(std::span<const ACNumRecord> list, AtomicFileWriter& writer) {
   constexpr std::size_t kLongPiece = std::size_t{8} << 20;
-  const std::vector<Piece> pieces = Pieces(list);
+  // Pieces end with a run of equal numbers, so each piece finds its own repeated lines.
+  const std::vector<Piece> pieces =
+      Pieces(list, [list](std::size_t i) { return list[i].ACNum != list[i - 1].ACNum; });
   auto records = [list](const Piece& piece) {
     return list.subspan(piece.First, piece.End - piece.First);
   };
@@ -261,17 +265,24 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
     return TextLess(a.APID, b.APID);
   });
   if (sorted) {
-    // The IDs written so far are then all smaller than the record's ID or equal to it, so only
-    // the last one can match. The empty ID counts as written from the start.
-    std::string_view last;
-    for (const APRecord& record : list) {
-      if (record.APID == last)
-        continue;
-      last = record.APID;
-      if (auto appended = out.Line(record.Line); !appended)
-        return appended;
-    }
-    return writer.value().Commit();
+    // The IDs written so far are then all smaller than the record's ID or equal to it, so a
+    // record is written when its ID differs from the one before it, and pieces can be gathered
+    // apart. The empty ID counts as written from the start.
+    const std::vector<Piece> pieces = Pieces(list, [](std::size_t) { return true; });
+    auto written = writer.value().AppendPieces(
+        pieces.size(), [&](std::size_t k) { return pieces[k].Bytes; },
+        [&](std::size_t k, char* bytes) {
+          BytesWriter piece{bytes};
+          for (std::size_t i = pieces[k].First; i < pieces[k].End; ++i) {
+            if (i + kPrefetchAhead < list.size())
+              Prefetch(list[i + kPrefetchAhead].Line);
+            const std::string_view before = i == 0 ? std::string_view() : list[i - 1].APID;
+            if (list[i].APID != before)
+              (void)piece.Line(list[i].Line);
+          }
+          return static_cast<std::size_t>(piece.At - bytes);
+        });
+    return written ? writer.value().Commit() : written;
   }
   // The IDs written so far, in the order written; it starts with the empty ID, which the first
   // ID written replaces.
