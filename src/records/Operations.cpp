@@ -49,11 +49,11 @@ std::vector<std::string> InputNames(const Member& member, std::string_view input
 }
 
 template <typename List>
-Result<void> ReadInto(List& list, const std::string& name, FileSystem& fs) {
+Result<void> ReadInto(List& list, std::span<const std::string> names, FileSystem& fs) {
   if constexpr (std::is_same_v<List, ACNumRecordList>) {
-    return ReadACNumFile(list, name, fs);
+    return ReadACNumFiles(list, names, fs);
   } else {
-    return ReadAPFile(list, name, fs);
+    return ReadAPFiles(list, names, fs);
   }
 }
 
@@ -77,10 +77,8 @@ Result<void> ReadSortWrite(const Member& member, const OperationTexts& texts,
                            const WaitMessage& wait, const Texts& wording, FileSystem& fs) {
   List list;
   wait(wording.Reading);
-  for (const std::string& name : InputNames(member, texts.InputFiles)) {
-    if (auto read = ReadInto(list, name, fs); !read)
-      return read;
-  }
+  if (auto read = ReadInto(list, InputNames(member, texts.InputFiles), fs); !read)
+    return read;
   return SortAndWrite(list, std::string(TrimSpaces(texts.OutputFile)), wait, wording, fs);
 }
 

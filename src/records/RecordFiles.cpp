@@ -229,6 +229,48 @@ Result<void> ReadAPFile(APRecordList& list, const std::string& fileName, FileSys
   return {};
 }
 
+namespace {
+
+// Reads the files in turn and parses each with parse(bytes, records, name) once the list has
+// room for all of them; a file that cannot be read is reported after the ones before it parsed.
+template <typename List, typename Parse>
+Result<void> ReadFiles(List& list, std::span<const std::string> fileNames, FileSystem& fs,
+                       Parse parse) {
+  std::vector<Result<ByteBuffer>> files;
+  std::size_t expected = 0;
+  for (const std::string& name : fileNames) {
+    files.push_back(fs.ReadFile(name));
+    if (!files.back())
+      break;
+    expected += ExpectedLines(files.back().value().view());
+  }
+  list.Records.reserve(list.Records.size() + expected);
+  for (std::size_t k = 0; k < files.size(); ++k) {
+    if (!files[k])
+      return files[k].error();
+    list.Storage.push_back(std::move(files[k]).value());
+    if (auto parsed = parse(list.Storage.back().view(), list.Records, fileNames[k]); !parsed)
+      return parsed;
+  }
+  return {};
+}
+
+}  // namespace
+
+Result<void> ReadACNumFiles(ACNumRecordList& list, std::span<const std::string> fileNames,
+                            FileSystem& fs) {
+  return ReadFiles(list, fileNames, fs, ParseACNumLines);
+}
+
+Result<void> ReadAPFiles(APRecordList& list, std::span<const std::string> fileNames,
+                         FileSystem& fs) {
+  return ReadFiles(list, fileNames, fs,
+                   [](std::string_view bytes, std::vector<APRecord>& records, std::string_view) {
+                     ParseAPLines(bytes, records);
+                     return Result<void>();
+                   });
+}
+
 Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
                             FileSystem& fs) {
   auto writer = AtomicFileWriter::Create(fs, fileName);

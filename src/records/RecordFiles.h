@@ -21,6 +21,13 @@ Result<void> ReadACNumFile(ACNumRecordList& list, const std::string& fileName,
 Result<void> ReadAPFile(APRecordList& list, const std::string& fileName,
                         FileSystem& fs = NativeFileSystem());
 
+// As the readers above on each file in turn, stopping at the first failure; room for the records
+// of all the files is made at once.
+Result<void> ReadACNumFiles(ACNumRecordList& list, std::span<const std::string> fileNames,
+                            FileSystem& fs = NativeFileSystem());
+Result<void> ReadAPFiles(APRecordList& list, std::span<const std::string> fileNames,
+                         FileSystem& fs = NativeFileSystem());
+
 // Replaces the file with the records' lines in list order, each distinct non-empty line once,
 // each followed by CR LF. Fails, leaving the file as it was, when it cannot be written.
 Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
@@ -35,5 +42,8 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
 Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
                              std::string_view fileName);
 void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records);
+
+// About how many records the bytes hold, with some to spare: room to make for them.
+std::size_t ExpectedLines(std::string_view bytes);
 
 }  // namespace fw

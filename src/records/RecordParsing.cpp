@@ -91,17 +91,6 @@ std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
   return number;
 }
 
-// How many records to make room for: the file's size over the mean length of the lines in its
-// first stretch, with some to spare. A guess that is too small only costs the list a regrowth.
-std::size_t ExpectedLines(std::string_view bytes) {
-  constexpr std::size_t kSample = 256 << 10;
-  const std::string_view sample = bytes.substr(0, kSample);
-  const auto lineEnds = static_cast<std::size_t>(std::count(sample.begin(), sample.end(), '\n'));
-  if (sample.size() == bytes.size() || lineEnds == 0)
-    return lineEnds + 1;
-  return bytes.size() / (sample.size() / lineEnds) / 8 * 9 + 16;
-}
-
 // Reserves room for more records; the list at least doubles, so that the files of a merge, each
 // making room for its own lines, cost no more copying in all than one list growing by itself.
 template <typename Record>
@@ -201,6 +190,17 @@ std::pair<std::size_t, std::string_view> ParseInto(std::string_view bytes,
 }
 
 }  // namespace
+
+// The file's size over the mean length of the lines in its first stretch. A guess that is too
+// small only costs the list a regrowth.
+std::size_t ExpectedLines(std::string_view bytes) {
+  constexpr std::size_t kSample = 256 << 10;
+  const std::string_view sample = bytes.substr(0, kSample);
+  const auto lineEnds = static_cast<std::size_t>(std::count(sample.begin(), sample.end(), '\n'));
+  if (sample.size() == bytes.size() || lineEnds == 0)
+    return lineEnds + 1;
+  return bytes.size() / (sample.size() / lineEnds) / 8 * 9 + 16;
+}
 
 Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
                              std::string_view fileName) {
