@@ -115,11 +115,11 @@ std::optional<std::int32_t> LineAircraftNumber(std::string_view line) {
   if (line.size() > kPrefix && line[0] != ',' && line[1] != ',' && line[2] != ',') {
     std::int32_t value = 0;
     std::size_t at = kPrefix;
-    const std::size_t stop = std::min(line.size(), kPrefix + kMostDigits + 1);
+    // A tenth digit is then neither the line's end nor a comma, and takes the general rule.
+    const std::size_t stop = std::min(line.size(), kPrefix + kMostDigits);
     while (at < stop && line[at] >= '0' && line[at] <= '9')
       value = value * 10 + (line[at++] - '0');
-    const std::size_t digits = at - kPrefix;
-    if (digits > 0 && digits <= kMostDigits && (at == line.size() || line[at] == ','))
+    if (at > kPrefix && (at == line.size() || line[at] == ','))
       return value;
   }
   const std::string_view field = FirstField(line);
@@ -167,9 +167,10 @@ std::pair<std::size_t, std::string_view> ParseInto(std::string_view bytes,
   ParsedPart first;
   ParsedPart second;
   std::vector<Record> secondRecords;
+  // Declared before the thread that reads it, so that it outlives the thread.
+  const std::string_view secondBytes = bytes.substr(split);
   std::thread secondHalf;
-  if (split != bytes.size()) {
-    const std::string_view secondBytes = bytes.substr(split);
+  if (!secondBytes.empty()) {
     secondRecords.reserve(ExpectedLines(secondBytes));
     try {
       secondHalf = std::thread([&] { second = parse(secondBytes, secondRecords); });
