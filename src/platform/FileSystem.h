@@ -19,9 +19,10 @@ struct TempFile {
   std::string Target;  // the file it will replace, symbolic links resolved
   std::string Shown;   // the target's name as the user gave it, for messages
   std::intptr_t Handle = -1;
-  // The target existed when the file was made: its bytes are the user's until the rename, so
-  // the new bytes must be on the disk before they take its place.
-  bool ReplacesFile = false;
+  // The target exists under this one name: the rename leaves its bytes nowhere, so the new bytes
+  // must be on the disk before they take its place. A new target, or one whose bytes another
+  // name keeps (as a number change's backup does), is replaced without that wait.
+  bool FlushFirst = false;
 };
 
 class FileSystem {
@@ -48,7 +49,7 @@ class FileSystem {
   // Appends bytes; fails with `cannot write "TARGET": reason`.
   virtual Result<void> Write(TempFile& file, std::string_view bytes) = 0;
 
-  // Closes the file; when it replaces a file, first makes the written bytes durable.
+  // Closes the file; first makes the written bytes durable when FlushFirst is set.
   virtual Result<void> FlushAndClose(TempFile& file) = 0;
 
   // Puts the closed temporary file in place of its target in one step.

@@ -268,6 +268,13 @@ Result<fs::path> PathToReplace(const std::string& target) {
   return targetPath;
 }
 
+// Whether path names an existing file that has no other name.
+bool OnlyNameOfAFile(const fs::path& path) {
+  std::error_code error;
+  const std::uintmax_t names = fs::hard_link_count(path, error);
+  return !error && names == 1;
+}
+
 // How making a temporary file went: the file's handle, if it was opened, or the error number.
 struct Made {
   int Error = 0;
@@ -282,9 +289,8 @@ Result<TempFile> MakeTempBeside(const std::string& target, const fs::path& targe
     const fs::path tempPath = TempNameBeside(targetPath);
     const Made made = make(tempPath);
     if (made.Error == 0) {
-      std::error_code ignored;
       return TempFile{FromPath(tempPath), FromPath(targetPath), target, made.Handle,
-                      fs::exists(targetPath, ignored)};
+                      OnlyNameOfAFile(targetPath)};
     }
     if (made.Error != EEXIST || attempt == 100)
       return IoFailure("cannot create", target, made.Error);
@@ -368,7 +374,7 @@ class Native final : public FileSystem {
       }
       bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    if (file.ReplacesFile)
+    if (file.FlushFirst)
       StartWriteBack(static_cast<int>(file.Handle), size);
     return {};
   }
@@ -376,9 +382,9 @@ class Native final : public FileSystem {
   Result<void> FlushAndClose(TempFile& file) override {
     const int fd = static_cast<int>(file.Handle);
     file.Handle = -1;
-    // A new file is not flushed: a crash can then cost only the output, which the untouched
-    // inputs can make again, and the wait for the disk would be most of the operation's time.
-    const int synced = !file.ReplacesFile || SyncFile(fd) == 0 ? 0 : errno;
+    // A crash can then cost only bytes that the untouched inputs or another name of the old file
+    // still hold; the wait for the disk would be a large part of the operation's time.
+    const int synced = !file.FlushFirst || SyncFile(fd) == 0 ? 0 : errno;
     const int closed = CloseFile(fd) == 0 ? 0 : errno;
     if (synced != 0 || closed != 0) {
       return IoFailure("cannot write", file.Shown, synced != 0 ? synced : closed);

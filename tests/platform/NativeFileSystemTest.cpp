@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -27,15 +28,17 @@ TEST(NativeFileSystem, NamesTheFileAndTheReasonWhenItFails) {
   EXPECT_EQ(created.error().Message, "cannot create \"" + target + "\": No such file or directory");
 }
 
-// Only a file that replaces the user's bytes must wait for the disk before the rename.
-TEST(NativeFileSystem, TellsWhetherATemporaryFileReplacesAFile) {
+// Only a file whose rename would leave the old bytes nowhere must wait for the disk first.
+TEST(NativeFileSystem, FlushesFirstOnlyWhenTheOldBytesHaveNoOtherName) {
   test::TempFolder folder;
   const std::string existing = folder.Write("fp.txt", "AC#1\r\n");
-  for (const auto& [target, replaces] :
-       {std::pair{existing, true}, {folder.Name("new.txt"), false}}) {
+  const std::string linked = folder.Write("ac.txt", "AC#2\r\n");
+  std::filesystem::create_hard_link(linked, folder.Name("ac.txt.BAK"));
+  for (const auto& [target, flushFirst] :
+       {std::pair{existing, true}, {linked, false}, {folder.Name("new.txt"), false}}) {
     auto file = NativeFileSystem().CreateTempFile(target, {});
     ASSERT_TRUE(file) << target;
-    EXPECT_EQ(file.value().ReplacesFile, replaces) << target;
+    EXPECT_EQ(file.value().FlushFirst, flushFirst) << target;
     NativeFileSystem().Discard(file.value());
   }
 }
