@@ -145,9 +145,7 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
   return {};
 }
 
-Result<void> AtomicFileWriter::AppendPieces(
-    std::size_t count, const std::function<std::size_t(std::size_t)>& most,
-    const std::function<std::size_t(std::size_t, char*)>& fill) {
+Result<void> AtomicFileWriter::WritePending() {
   if (auto written = FinishBackgroundWrites(); !written)
     return written;
   if (!m_block.empty()) {
@@ -155,6 +153,14 @@ Result<void> AtomicFileWriter::AppendPieces(
       return written;
     m_block.clear();
   }
+  return {};
+}
+
+Result<void> AtomicFileWriter::AppendPieces(
+    std::size_t count, const std::function<std::size_t(std::size_t)>& most,
+    const std::function<std::size_t(std::size_t, char*)>& fill) {
+  if (auto written = WritePending(); !written)
+    return written;
   std::mutex mutex;
   std::condition_variable turnChanged;
   std::size_t nextFilled = 0;
@@ -203,13 +209,8 @@ Result<void> AtomicFileWriter::AppendPieces(
 }
 
 Result<void> AtomicFileWriter::Commit() {
-  if (auto written = FinishBackgroundWrites(); !written)
+  if (auto written = WritePending(); !written)
     return written;
-  if (!m_block.empty()) {
-    if (auto written = m_fs->Write(m_file, m_block); !written)
-      return written;
-    m_block.clear();
-  }
   if (auto flushed = m_fs->FlushAndClose(m_file); !flushed)
     return flushed;
   if (auto replaced = m_fs->ReplaceTarget(m_file); !replaced)

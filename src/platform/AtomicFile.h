@@ -44,6 +44,8 @@ class AtomicFileWriter {
   AtomicFileWriter(FileSystem& fs, TempFile file);
   Result<void> WriteBlock();
   Result<void> FinishBackgroundWrites();
+  // Writes the block being filled and whatever the background thread holds.
+  Result<void> WritePending();
 
   FileSystem* m_fs;
   TempFile m_file;
