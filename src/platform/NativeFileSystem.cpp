@@ -270,9 +270,23 @@ Result<fs::path> PathToReplace(const std::string& target) {
 
 // Whether path names an existing file that has no other name.
 bool OnlyNameOfAFile(const fs::path& path) {
+#ifdef _WIN32
+  // The runtime's link count is always 1 here; the file's own information has the real one.
+  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(file, &information) != 0;
+  CloseHandle(file);
+  return known && information.nNumberOfLinks == 1 &&
+         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+#else
   std::error_code error;
   const std::uintmax_t names = fs::hard_link_count(path, error);
-  return !error && names == 1;
+  return !error && names == 1 && fs::is_regular_file(path, error);
+#endif
 }
 
 // How making a temporary file went: the file's handle, if it was opened, or the error number.
