@@ -212,23 +212,6 @@ Result<void> WritePieces(std::span<const ACNumRecord> list, AtomicFileWriter& wr
 
 }  // namespace
 
-Result<void> ReadACNumFile(ACNumRecordList& list, const std::string& fileName, FileSystem& fs) {
-  auto bytes = fs.ReadFile(fileName);
-  if (!bytes)
-    return bytes.error();
-  list.Storage.push_back(std::move(bytes).value());
-  return ParseACNumLines(list.Storage.back().view(), list.Records, fileName);
-}
-
-Result<void> ReadAPFile(APRecordList& list, const std::string& fileName, FileSystem& fs) {
-  auto bytes = fs.ReadFile(fileName);
-  if (!bytes)
-    return bytes.error();
-  list.Storage.push_back(std::move(bytes).value());
-  ParseAPLines(list.Storage.back().view(), list.Records);
-  return {};
-}
-
 namespace {
 
 // Reads the files in turn and parses each with parse(bytes, records, name) once the list has
@@ -269,6 +252,14 @@ Result<void> ReadAPFiles(APRecordList& list, std::span<const std::string> fileNa
                      ParseAPLines(bytes, records);
                      return Result<void>();
                    });
+}
+
+Result<void> ReadACNumFile(ACNumRecordList& list, const std::string& fileName, FileSystem& fs) {
+  return ReadACNumFiles(list, std::span(&fileName, 1), fs);
+}
+
+Result<void> ReadAPFile(APRecordList& list, const std::string& fileName, FileSystem& fs) {
+  return ReadAPFiles(list, std::span(&fileName, 1), fs);
 }
 
 Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
