@@ -3,6 +3,9 @@
 // The seam through which the processing core reaches the file system. Everything the core reads
 // or writes passes here, so that tests can make any single step fail (see FaultyFileSystem in the
 // tests) and check that no file is left half written.
+//
+// Calls come from one thread at a time, with one exception: where MayBeOneFile says two files are
+// apart, one thread may read one of them while another writes the other.
 
 #include <cstdint>
 #include <string>
@@ -44,6 +47,15 @@ class FileSystem {
   virtual Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) {
     (void)source;
     return IoError("cannot create " + Quoted(target) + ": files cannot have two names here");
+  }
+
+  // Whether replacing one of the files may change what reading the other gives: true when they
+  // are one file under any names (symbolic links followed), and whenever that cannot be told, as
+  // in this default.
+  virtual bool MayBeOneFile(const std::string& a, const std::string& b) {
+    (void)a;
+    (void)b;
+    return true;
   }
 
   // Appends bytes; fails with `cannot write "TARGET": reason`.

@@ -289,6 +289,37 @@ bool OnlyNameOfAFile(const fs::path& path) {
 #endif
 }
 
+// What tells one file from another: its volume and its number there.
+struct FileIdentity {
+  std::uint64_t Volume = 0;
+  std::uint64_t Index = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const fs::path& path) {
+#ifdef _WIN32
+  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(file, &information) != 0;
+  CloseHandle(file);
+  if (!known)
+    return std::nullopt;
+  return FileIdentity{
+      information.dwVolumeSerialNumber,
+      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+#else
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0)
+    return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+#endif
+}
+
 // How making a temporary file went: the file's handle, if it was opened, or the error number.
 struct Made {
   int Error = 0;
@@ -374,6 +405,12 @@ class Native final : public FileSystem {
     return MakeTempBeside(target, targetPath.value(), [&](const fs::path& tempPath) {
       return Made{LinkFile(sourcePath, tempPath)};
     });
+  }
+
+  bool MayBeOneFile(const std::string& a, const std::string& b) override {
+    const auto first = IdentityOf(ToPath(a));
+    const auto second = IdentityOf(ToPath(b));
+    return !first || !second || *first == *second;
   }
 
   Result<void> Write(TempFile& file, std::string_view bytes) override {

@@ -1,5 +1,9 @@
 #include <cstring>
+#include <optional>
+#include <span>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -55,37 +59,67 @@ std::size_t Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from
   return end - first;
 }
 
-// Backs up, reads, renumbers and rewrites one file; adds the changed records to changed.
-Result<void> ChangeFile(const std::string& name, const OperationTexts& texts, std::int32_t from,
-                        std::int32_t to, std::string_view toText, const WaitMessage& wait,
-                        FileSystem& fs, long long& changed,
-                        std::unordered_set<std::string>& backedUp) {
-  // A file listed twice is backed up once: a second copy would replace the backup of the
-  // original with the already rewritten file.
-  if (texts.Backup && backedUp.insert(name).second) {
-    if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
-      return made;
-  }
-  ACNumRecordList list;
-  if (auto read = ReadACNumFile(list, name, fs); !read)
-    return read;
+// A file read, renumbered and sorted again, ready to be written.
+struct RenumberedFile {
+  ACNumRecordList List;
+  long long Changed = 0;
+};
+
+Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t from, std::int32_t to,
+                                       std::string_view toText, const WaitMessage& wait,
+                                       FileSystem& fs) {
+  RenumberedFile file;
+  if (auto read = ReadACNumFile(file.List, name, fs); !read)
+    return read.error();
   wait(kSortingText);
-  SortACNumRecords(list.Records);
-  const std::ptrdiff_t first = list.Records.empty() ? -1 : FindRecord(list.Records, from);
+  SortACNumRecords(file.List.Records);
+  const std::ptrdiff_t first = file.List.Records.empty() ? -1 : FindRecord(file.List.Records, from);
   if (first >= 0) {
-    changed +=
-        static_cast<long long>(Renumber(list, static_cast<std::size_t>(first), from, to, toText));
+    file.Changed = static_cast<long long>(
+        Renumber(file.List, static_cast<std::size_t>(first), from, to, toText));
   }
   wait(kSortingText);
-  SortACNumRecords(list.Records);
-  wait("Please Wait. Writing output file(s)...");
-  return WriteACNumFile(list.Records, name, fs);
+  SortACNumRecords(file.List.Records);
+  return file;
 }
+
+// The next file, read and renumbered on a thread of its own while the one before it is written.
+// Only reading happens ahead: the file is backed up, and a failure reported, in its turn.
+class FileAhead {
+ public:
+  // Starts on names[index] when writing names[index - 1] cannot change what it reads.
+  void Start(std::span<const std::string> names, std::size_t index, std::int32_t from,
+             std::int32_t to, std::string_view toText, FileSystem& fs) {
+    if (index >= names.size() || fs.MayBeOneFile(names[index - 1], names[index]))
+      return;
+    try {
+      m_thread = std::jthread([=, this, &fs, name = names[index]] {
+        m_file = ReadAndRenumber(
+            name, from, to, toText, [](std::string_view) {}, fs);
+      });
+      m_index = index;
+    } catch (const std::system_error&) {
+      // No thread to be had: the file is read in its turn.
+    }
+  }
+
+  // The file names[index], when it was taken ahead.
+  std::optional<Result<RenumberedFile>> Take(std::size_t index) {
+    if (!m_thread.joinable() || index != m_index)
+      return std::nullopt;
+    m_thread.join();
+    return std::move(m_file);
+  }
+
+ private:
+  std::size_t m_index = 0;
+  Result<RenumberedFile> m_file = RenumberedFile{};
+  std::jthread m_thread;  // last, so that it ends before the file it fills goes
+};
 
 }  // namespace
 
 Message ChangeACNumbers(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  long long changed = 0;
   wait("Please Wait. Reading input file(s)...");
   const std::string_view fromText = TrimSpaces(texts.From);
   const std::string_view toText = TrimSpaces(texts.To);
@@ -96,15 +130,36 @@ Message ChangeACNumbers(const OperationTexts& texts, const WaitMessage& wait, Fi
   if (!to)
     return Failure(Quoted(toText) + " is not an aircraft number");
 
-  std::unordered_set<std::string> backedUp;
+  std::vector<std::string> names;
   for (const std::string_view line : SplitAtCrLf(texts.InputFiles)) {
-    const std::string name(TrimSpaces(line));
-    if (name.empty())
-      continue;
-    if (auto done = ChangeFile(name, texts, *from, *to, toText, wait, fs, changed, backedUp);
-        !done) {
-      return Failure(done.error().Message);
+    if (const std::string_view name = TrimSpaces(line); !name.empty())
+      names.emplace_back(name);
+  }
+  long long changed = 0;
+  // A file listed twice is backed up once: a second copy would replace the backup of the
+  // original with the already rewritten file.
+  std::unordered_set<std::string> backedUp;
+  FileAhead ahead;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    const std::string& name = names[k];
+    if (texts.Backup && backedUp.insert(name).second) {
+      if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
+        return Failure(made.error().Message);
     }
+    std::optional<Result<RenumberedFile>> file = ahead.Take(k);
+    if (file) {
+      wait(kSortingText);
+      wait(kSortingText);
+    } else {
+      file = ReadAndRenumber(name, *from, *to, toText, wait, fs);
+    }
+    if (!*file)
+      return Failure(file->error().Message);
+    changed += file->value().Changed;
+    ahead.Start(names, k + 1, *from, *to, toText, fs);
+    wait("Please Wait. Writing output file(s)...");
+    if (auto written = WriteACNumFile(file->value().List.Records, name, fs); !written)
+      return Failure(written.error().Message);
   }
   return Message{MessageIcon::Information, "Aircraft # Change Success",
                  std::to_string(changed) + " aircraft numbers successfully changed!"};

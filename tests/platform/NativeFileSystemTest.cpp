@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "support/TempFolder.h"
@@ -40,6 +41,28 @@ TEST(NativeFileSystem, FlushesFirstOnlyWhenTheOldBytesHaveNoOtherName) {
     ASSERT_TRUE(file) << target;
     EXPECT_EQ(file.value().FlushFirst, flushFirst) << target;
     NativeFileSystem().Discard(file.value());
+  }
+}
+
+// A file may be read while another is replaced only when no name of the one leads to the other.
+TEST(NativeFileSystem, TellsWhetherTwoNamesMayBeOneFile) {
+  test::TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#1\r\n");
+  const std::string twin = folder.Write("twin.txt", "AC#1\r\n");
+  const std::string secondName = folder.Name("fp2.txt");
+  std::filesystem::create_hard_link(file, secondName);
+  std::vector<std::pair<std::string, bool>> cases{{twin, false},
+                                                  {file, true},
+                                                  {(folder.Path() / "." / "fp.txt").string(), true},
+                                                  {secondName, true},
+                                                  {folder.Name("missing.txt"), true}};
+#ifndef _WIN32
+  std::filesystem::create_symlink(file, folder.Name("link.txt"));
+  cases.emplace_back(folder.Name("link.txt"), true);
+#endif
+  for (const auto& [name, oneFile] : cases) {
+    EXPECT_EQ(NativeFileSystem().MayBeOneFile(file, name), oneFile) << name;
+    EXPECT_EQ(NativeFileSystem().MayBeOneFile(name, file), oneFile) << name;
   }
 }
 

@@ -88,6 +88,24 @@ TEST(ChangeACNumbers, AFileListedTwiceKeepsTheBackupOfItsOriginal) {
   EXPECT_EQ(ReadBytes(file + ".BAK"), "AC#5,a\r\nAC#5,a\r\n");
 }
 
+#ifndef _WIN32
+// The next file is read while one is written only when it is another file: a file named again
+// through a symbolic link is read as rewritten, its backup made from the rewritten bytes.
+TEST(ChangeACNumbers, AFileNamedAgainThroughALinkIsReadAsRewritten) {
+  TempFolder folder;
+  const std::string file = folder.Write("fp.txt", "AC#5,a\r\nAC#1,b\r\n");
+  const std::string other = folder.Write("ac.txt", "AC#5,c\r\n");
+  const std::string link = folder.Name("link.txt");
+  std::filesystem::create_symlink(file, link);
+  EXPECT_EQ(Change(other + "\r\n" + file + "\r\n" + link, "5", "7").outcome, Changed(2));
+  EXPECT_EQ(ReadBytes(other), "AC#7,c\r\n");
+  EXPECT_EQ(ReadBytes(file), "AC#1,b\r\nAC#7,a\r\n");
+  EXPECT_EQ(ReadBytes(file + ".BAK"), "AC#5,a\r\nAC#1,b\r\n");
+  EXPECT_EQ(ReadBytes(link + ".BAK"), "AC#1,b\r\nAC#7,a\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+#endif
+
 TEST(ChangeACNumbers, RebuildsTheFirstFieldOnlyAndRewritesEveryFile) {
   // Bytes, the change, the bytes after it and how many numbers were changed.
   const std::tuple<std::string, std::string, std::string, std::string, int> cases[] = {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -34,6 +35,9 @@ class FaultyFileSystem final : public FileSystem {
   Result<TempFile> CreateTempFile(const std::string& target,
                                   const std::string& permissionsFrom) override;
   Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) override;
+  bool MayBeOneFile(const std::string& a, const std::string& b) override {
+    return m_inner.MayBeOneFile(a, b);
+  }
   Result<void> Write(TempFile& file, std::string_view bytes) override;
   Result<void> FlushAndClose(TempFile& file) override;
   Result<void> ReplaceTarget(TempFile& file) override;
@@ -47,7 +51,8 @@ class FaultyFileSystem final : public FileSystem {
 
   FileSystem& m_inner;
   std::array<int, kSteps> m_failAt{};
-  std::array<int, kSteps> m_calls{};
+  // A file may be read on one thread while another is written on another.
+  std::array<std::atomic<int>, kSteps> m_calls{};
   int m_error = 0;
 };
 
