@@ -2,6 +2,7 @@
 // against the plain single-threaded rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -128,8 +129,9 @@ TEST(LargeFiles, ParsingFindsTheLinesTheLineSplitterFindsAndNamesABadLineByItsNu
 
 TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
   // A long run of one number in which equal lines lie apart, then some megabytes of short runs,
-  // so that the writing is shared out in pieces; sorted, and the same records unsorted. Either
-  // way the first of equal lines is written, empty lines never.
+  // so that the writing is shared out in pieces; sorted, and the same records out of order near
+  // the start, near the end or at both, where the list is looked at on two threads. Either way
+  // the first of equal lines is written, empty lines never.
   std::vector<std::string> texts;
   std::vector<std::int32_t> numbers;
   for (int i = 0; i < 40; ++i) {
@@ -150,11 +152,17 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
     numbers.push_back(50000);
   }
   test::TempFolder folder;
-  for (const bool sorted : {true, false}) {
+  for (const std::string_view disorder : {"none", "start", "end", "both"}) {
     std::vector<ACNumRecord> records;
     for (std::size_t i = 0; i < texts.size(); ++i)
       records.push_back({numbers[i], texts[i]});
-    if (!sorted)
+    // The last record repeats a line of its run; the first of number 6 is the only one of its
+    // line.
+    if (disorder == "start")
+      std::rotate(records.begin(), records.end() - 1, records.end());
+    if (disorder == "end")
+      std::rotate(records.begin() + 40, records.begin() + 41, records.end());
+    if (disorder == "both")
       std::swap(records.front(), records.back());
     std::string expected;
     std::set<std::string_view> seen{""};
@@ -163,7 +171,7 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
         expected += std::string(record.Line) + "\r\n";
     }
     ASSERT_TRUE(WriteACNumFile(records, folder.Name("out.txt")));
-    EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected) << sorted;
+    EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected) << disorder;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -157,11 +158,13 @@ struct Piece {
   std::size_t Bytes = 0;  // with line ends, duplicates included
 };
 
-// The list cut into pieces of about half a block of lines, each cut before a record i for which
-// canCutBefore(i) holds (a piece may grow longer when there is no such record).
+// Pieces are about half a block of lines.
+constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
+
+// The list cut into pieces, each cut before a record i for which canCutBefore(i) holds (a piece
+// may grow longer when there is no such record).
 template <typename Record, typename CanCut>
 std::vector<Piece> Pieces(std::span<const Record> list, CanCut canCutBefore) {
-  constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
   std::vector<Piece> pieces;
   Piece piece;
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -177,13 +180,62 @@ std::vector<Piece> Pieces(std::span<const Record> list, CanCut canCutBefore) {
   return pieces;
 }
 
+// Appends the pieces of list[first, end) to pieces, each ending with a run of equal numbers so
+// that each finds its own repeated lines; false when a number is smaller than the one before it.
+bool CutSortedRuns(std::span<const ACNumRecord> list, std::size_t first, std::size_t end,
+                   std::vector<Piece>& pieces) {
+  Piece piece{first, first, 0};
+  for (std::size_t i = first; i < end; ++i) {
+    if (i != 0 && list[i].ACNum != list[i - 1].ACNum) {
+      if (list[i].ACNum < list[i - 1].ACNum)
+        return false;
+      if (piece.Bytes >= kPieceBytes) {
+        piece.End = i;
+        pieces.push_back(piece);
+        piece = Piece{i, i, 0};
+      }
+    }
+    piece.Bytes += list[i].Line.size() + kLineEnd.size();
+  }
+  piece.End = end;
+  if (piece.End != piece.First)
+    pieces.push_back(piece);
+  return true;
+}
+
+// A list sorted by number cut into pieces; nothing when it is not sorted. A long list is looked
+// at in two halves on two threads, the second starting with a run of its own.
+std::optional<std::vector<Piece>> SortedPieces(std::span<const ACNumRecord> list) {
+  constexpr std::size_t kParallelList = std::size_t{1} << 16;
+  std::size_t middle = list.size() >= kParallelList ? list.size() / 2 : list.size();
+  while (middle != list.size() && list[middle].ACNum == list[middle - 1].ACNum)
+    ++middle;
+  std::vector<Piece> pieces;
+  std::vector<Piece> secondPieces;
+  bool secondSorted = true;
+  std::thread second;
+  if (middle != list.size()) {
+    try {
+      second = std::thread(
+          [&] { secondSorted = CutSortedRuns(list, middle, list.size(), secondPieces); });
+    } catch (const std::system_error&) {
+      middle = list.size();
+    }
+  }
+  const bool firstSorted = CutSortedRuns(list, 0, middle, pieces);
+  if (second.joinable())
+    second.join();
+  if (!firstSorted || !secondSorted)
+    return std::nullopt;
+  pieces.insert(pieces.end(), secondPieces.begin(), secondPieces.end());
+  return pieces;
+}
+
 // Writes a sorted list's runs in pieces gathered on two threads. A piece of one run far longer
 // than planned goes to the writer line by line, so that no text ever holds it whole.
-Result<void> WritePieces(std::span<const ACNumRecord> list, AtomicFileWriter& writer) {
+Result<void> WritePieces(std::span<const ACNumRecord> list, std::span<const Piece> pieces,
+                         AtomicFileWriter& writer) {
   constexpr std::size_t kLongPiece = std::size_t{8} << 20;
-  // Pieces end with a run of equal numbers, so each piece finds its own repeated lines.
-  const std::vector<Piece> pieces =
-      Pieces(list, [list](std::size_t i) { return list[i].ACNum != list[i - 1].ACNum; });
   auto records = [list](const Piece& piece) {
     return list.subspan(piece.First, piece.End - piece.First);
   };
@@ -268,12 +320,10 @@ Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string
   if (!writer)
     return writer.error();
   LineWriter out{writer.value()};
-  const bool sorted = std::is_sorted(
-      list.begin(), list.end(), [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
-  if (sorted) {
+  if (const auto pieces = SortedPieces(list)) {
     // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
     // run of its own number: no table over the whole file is needed.
-    if (auto written = WritePieces(list, writer.value()); !written)
+    if (auto written = WritePieces(list, *pieces, writer.value()); !written)
       return written;
   } else {
     LineSet written(list.size());
