@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <algorithm>
+#include <array>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -10,7 +11,8 @@
 namespace fw {
 namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
-}
+constexpr std::size_t kPage = 4096;
+}  // namespace
 
 // A full block is handed to this thread and written while the caller fills the next one, so the
 // copy into the system's cache overlaps the gathering of the output. Only one of the two threads
@@ -82,6 +84,7 @@ AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
   m_file = std::move(other.m_file);
   m_block = std::move(other.m_block);
   m_background = std::move(other.m_background);
+  m_offset = other.m_offset;
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -99,7 +102,7 @@ Result<void> AtomicFileWriter::WriteBlock() {
           std::thread([&background, fs = m_fs, file = &m_file] { background.Run(*fs, *file); });
     } catch (const std::system_error&) {
       // No thread to be had: write in this one.
-      auto written = m_fs->Write(m_file, m_block);
+      auto written = WriteNow(m_block);
       m_block.clear();
       return written;
     }
@@ -110,6 +113,7 @@ Result<void> AtomicFileWriter::WriteBlock() {
     std::lock_guard lock(background.Mutex);
     std::swap(m_block, background.Pending);
     background.HasPending = true;
+    m_offset += background.Pending.size();
   }
   background.Changed.notify_all();
   m_block.clear();
@@ -136,20 +140,25 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
     // whole file's copy, for a backup, would otherwise leave it all to the flush).
     constexpr std::size_t kSlice = std::size_t{8} << 20;
     for (; bytes.size() > kSlice; bytes.remove_prefix(kSlice)) {
-      if (auto written = m_fs->Write(m_file, bytes.substr(0, kSlice)); !written)
+      if (auto written = WriteNow(bytes.substr(0, kSlice)); !written)
         return written;
     }
-    return m_fs->Write(m_file, bytes);
+    return WriteNow(bytes);
   }
   m_block.append(bytes);
   return {};
+}
+
+Result<void> AtomicFileWriter::WriteNow(std::string_view bytes) {
+  m_offset += bytes.size();
+  return m_fs->Write(m_file, bytes);
 }
 
 Result<void> AtomicFileWriter::WritePending() {
   if (auto written = FinishBackgroundWrites(); !written)
     return written;
   if (!m_block.empty()) {
-    if (auto written = m_fs->Write(m_file, m_block); !written)
+    if (auto written = WriteNow(m_block); !written)
       return written;
     m_block.clear();
   }
@@ -166,6 +175,10 @@ Result<void> AtomicFileWriter::AppendPieces(
   std::size_t nextFilled = 0;
   std::size_t nextWritten = 0;
   Result<void> written;
+  // The system copies whole pages of the file fastest: each write ends on a page, and the bytes
+  // after the last page end are carried, in the room kept before the next piece, into its write.
+  std::array<char, kPage> carried{};
+  std::size_t carriedSize = 0;
   // Takes pieces in order until none is left or a write failed.
   auto work = [&] {
     ByteBuffer piece;
@@ -177,16 +190,26 @@ Result<void> AtomicFileWriter::AppendPieces(
           return;
         k = nextFilled++;
       }
-      if (const std::size_t needed = most(k); needed > piece.size())
+      if (const std::size_t needed = kPage + most(k); needed > piece.size())
         piece = ByteBuffer(std::max(needed, 2 * piece.size()));
-      const std::string_view bytes(piece.data(), fill(k, piece.data()));
+      char* const filled = piece.data() + kPage;
+      const std::size_t size = fill(k, filled);
       std::unique_lock lock(mutex);
       turnChanged.wait(lock, [&] { return nextWritten == k; });
       if (written) {
+        char* const start = filled - carriedSize;
+        std::copy_n(carried.data(), carriedSize, start);
+        std::string_view bytes(start, carriedSize + size);
+        carriedSize = k + 1 == count
+                          ? 0
+                          : std::min(bytes.size(),
+                                     static_cast<std::size_t>((m_offset + bytes.size()) % kPage));
+        bytes.remove_suffix(carriedSize);
+        std::copy_n(bytes.end(), carriedSize, carried.data());
         // Only the piece whose turn it is writes, so the file system is called by one thread
         // at a time; the lock is let go meanwhile so the other thread can take its next piece.
         lock.unlock();
-        Result<void> result = m_fs->Write(m_file, bytes);
+        Result<void> result = bytes.empty() ? Result<void>() : WriteNow(bytes);
         lock.lock();
         written = std::move(result);
       }

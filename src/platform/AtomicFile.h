@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,11 +47,15 @@ class AtomicFileWriter {
   Result<void> FinishBackgroundWrites();
   // Writes the block being filled and whatever the background thread holds.
   Result<void> WritePending();
+  // Writes bytes in this thread.
+  Result<void> WriteNow(std::string_view bytes);
 
   FileSystem* m_fs;
   TempFile m_file;
   std::string m_block;
   std::unique_ptr<BackgroundWrites> m_background;
+  // Bytes handed over for writing so far: where the next write starts, once those before it end.
+  std::uint64_t m_offset = 0;
   bool m_open = true;
 };
 

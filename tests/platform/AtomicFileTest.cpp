@@ -99,6 +99,28 @@ INSTANTIATE_TEST_SUITE_P(EachStep, AtomicFileWriterFailure,
                                          std::pair{FileStep::FlushAndClose, "cannot write"},
                                          std::pair{FileStep::ReplaceTarget, "cannot replace"}));
 
+// Pieces are written a page at a time, with what is left over carried into the next piece's
+// write: pieces shorter than the rest of a page, empty ones and a last one left over all arrive.
+TEST(AtomicFileWriter, PiecesOfAnySizeFollowEachOtherWhole) {
+  TempFolder folder;
+  const std::string target = folder.Name("out.txt");
+  const std::vector<std::size_t> sizes{5000, 3, 0, 1, 9000, 4093, 4096, 7};
+  auto writer = AtomicFileWriter::Create(NativeFileSystem(), target);
+  ASSERT_TRUE(writer);
+  ASSERT_TRUE(writer.value().Append("unaligned"));
+  std::string expected = "unaligned";
+  for (std::size_t k = 0; k < sizes.size(); ++k)
+    expected += std::string(sizes[k], static_cast<char>('a' + k));
+  ASSERT_TRUE(writer.value().AppendPieces(
+      sizes.size(), [&](std::size_t k) { return sizes[k]; },
+      [&](std::size_t k, char* bytes) {
+        std::fill_n(bytes, sizes[k], static_cast<char>('a' + k));
+        return sizes[k];
+      }));
+  ASSERT_TRUE(writer.value().Commit());
+  EXPECT_TRUE(ReadBytes(target) == expected);
+}
+
 // A replaced file keeps its own mode; a new backup copy takes its source's.
 TEST(AtomicFileWriter, KeepsAnExistingTargetsPermissions) {
 #ifdef _WIN32
