@@ -105,6 +105,7 @@ struct ParsedPart {
   std::size_t Lines = 0;
   std::size_t BadLine = 0;  // 0: none
   std::string_view BadField;
+  bool TooLong = false;  // the bad line is too long to keep, whatever its number
 };
 
 // The aircraft number of a line, read straight when the first field is the usual three
@@ -131,9 +132,10 @@ ParsedPart ParseACNumPart(std::string_view bytes, std::vector<ACNumRecord>& reco
   ParsedPart part;
   part.Lines = ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
     const auto aircraftNumber = LineAircraftNumber(line);
-    if (!aircraftNumber) {
+    if (!aircraftNumber || line.size() > PackedLine::kMostBytes) {
       part.BadLine = number;
       part.BadField = FirstField(line);
+      part.TooLong = aircraftNumber.has_value();
       return false;
     }
     records.push_back(ACNumRecord{*aircraftNumber, line});
@@ -152,10 +154,10 @@ ParsedPart ParseAPPart(std::string_view bytes, std::vector<APRecord>& records) {
 }
 
 // Parses bytes with parse, in two halves on two threads when it is large; the records are
-// appended to records up to the first bad line. Returns that line's number and field, if any.
+// appended to records up to the first bad line. Returns how the whole parsed: its first bad
+// line, numbered from the start of bytes, if any.
 template <typename Record, typename Parse>
-std::pair<std::size_t, std::string_view> ParseInto(std::string_view bytes,
-                                                   std::vector<Record>& records, Parse parse) {
+ParsedPart ParseInto(std::string_view bytes, std::vector<Record>& records, Parse parse) {
   std::size_t split = bytes.size();
   if (bytes.size() >= kParallelBytes && std::thread::hardware_concurrency() > 1) {
     const std::size_t lineFeed = bytes.find('\n', bytes.size() / 2);
@@ -182,12 +184,13 @@ std::pair<std::size_t, std::string_view> ParseInto(std::string_view bytes,
   if (secondHalf.joinable())
     secondHalf.join();
   if (first.BadLine != 0)
-    return {first.BadLine, first.BadField};
+    return first;
   MakeRoom(records, secondRecords.size());
   records.insert(records.end(), secondRecords.begin(), secondRecords.end());
   if (second.BadLine != 0)
-    return {first.Lines + second.BadLine, second.BadField};
-  return {0, {}};
+    second.BadLine += first.Lines;
+  second.Lines += first.Lines;
+  return second;
 }
 
 }  // namespace
@@ -205,11 +208,13 @@ std::size_t ExpectedLines(std::string_view bytes) {
 
 Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
                              std::string_view fileName) {
-  const auto [badLine, field] = ParseInto(bytes, records, ParseACNumPart);
-  if (badLine == 0)
+  const ParsedPart parsed = ParseInto(bytes, records, ParseACNumPart);
+  if (parsed.BadLine == 0)
     return {};
-  return FormatError("line " + std::to_string(badLine) + " of " + Quoted(fileName) + ": " +
-                     Shown(field) + " has no aircraft number");
+  const std::string where = "line " + std::to_string(parsed.BadLine) + " of " + Quoted(fileName);
+  if (parsed.TooLong)
+    return FormatError(where + " is longer than 4 GiB");
+  return FormatError(where + ": " + Shown(parsed.BadField) + " has no aircraft number");
 }
 
 void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records) {
