@@ -1,6 +1,7 @@
 #include "records/RecordFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <system_error>
@@ -24,13 +25,15 @@ constexpr std::size_t kPrefetchAhead = 12;
 // Runs of equal numbers up to this long find repeated lines by comparing each with the others.
 constexpr std::size_t kShortRun = 16;
 
+// Loads every cache line a line touches (lines start anywhere in one), up to a few.
 void Prefetch(std::string_view line) {
 #if defined(__GNUC__) || defined(__clang__)
-  constexpr std::size_t kCacheLine = 64;
-  constexpr std::size_t kMost = 4 * kCacheLine;
-  const std::size_t size = std::min(line.size(), kMost);
-  for (std::size_t at = 0; at < size; at += kCacheLine)
-    __builtin_prefetch(line.data() + at);
+  constexpr std::uintptr_t kCacheLine = 64;
+  constexpr std::uintptr_t kMost = 8 * kCacheLine;
+  const auto start = reinterpret_cast<std::uintptr_t>(line.data());
+  const std::uintptr_t end = start + std::min<std::uintptr_t>(line.size(), kMost);
+  for (std::uintptr_t at = start & ~(kCacheLine - 1); at < end; at += kCacheLine)
+    __builtin_prefetch(reinterpret_cast<const void*>(at));
 #else
   (void)line;
 #endif
