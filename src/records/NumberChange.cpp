@@ -26,9 +26,10 @@ Message Failure(const std::string& description) {
 }
 
 // Gives the records from..end of the run of number `from` the first field "AC#" + toText; the
-// rebuilt lines share one block of storage owned by the list. Returns how many were changed.
-std::size_t Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from, std::int32_t to,
-                     std::string_view toText) {
+// rebuilt lines share one block of storage owned by the list. Returns how many were changed, or
+// nothing when a rebuilt line would be too long to hold.
+std::optional<std::size_t> Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from,
+                                    std::int32_t to, std::string_view toText) {
   std::vector<ACNumRecord>& records = list.Records;
   std::size_t end = first;
   std::size_t bytes = 0;
@@ -36,7 +37,11 @@ std::size_t Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from
   for (; end < records.size() && records[end].ACNum == from; ++end) {
     const std::string_view line = records[end].Line;
     const std::size_t comma = line.find(',');
-    bytes += prefixSize + (comma == std::string_view::npos ? 0 : line.size() - comma);
+    const std::size_t size =
+        prefixSize + (comma == std::string_view::npos ? 0 : line.size() - comma);
+    if (size > PackedLine::kMostBytes)
+      return std::nullopt;
+    bytes += size;
   }
   ByteBuffer storage(bytes);
   char* out = storage.data();
@@ -75,8 +80,10 @@ Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t fro
   SortACNumRecords(file.List.Records);
   const std::ptrdiff_t first = file.List.Records.empty() ? -1 : FindRecord(file.List.Records, from);
   if (first >= 0) {
-    file.Changed = static_cast<long long>(
-        Renumber(file.List, static_cast<std::size_t>(first), from, to, toText));
+    const auto changed = Renumber(file.List, static_cast<std::size_t>(first), from, to, toText);
+    if (!changed)
+      return FormatError(Quoted(name) + ": a renumbered line would be longer than 4 GiB");
+    file.Changed = static_cast<long long>(*changed);
   }
   wait(kSortingText);
   SortACNumRecords(file.List.Records);
