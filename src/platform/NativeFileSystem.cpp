@@ -268,20 +268,30 @@ Result<fs::path> PathToReplace(const std::string& target) {
   return targetPath;
 }
 
-// Whether path names an existing file that has no other name.
-bool OnlyNameOfAFile(const fs::path& path) {
 #ifdef _WIN32
-  // The runtime's link count is always 1 here; the file's own information has the real one.
+// The file's own information, symbolic links followed (the runtime's stat leaves out the link
+// count and the file number).
+std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const fs::path& path) {
   const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE)
-    return false;
+    return std::nullopt;
   BY_HANDLE_FILE_INFORMATION information{};
   const bool known = GetFileInformationByHandle(file, &information) != 0;
   CloseHandle(file);
-  return known && information.nNumberOfLinks == 1 &&
-         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  if (!known)
+    return std::nullopt;
+  return information;
+}
+#endif
+
+// Whether path names an existing file that has no other name.
+bool OnlyNameOfAFile(const fs::path& path) {
+#ifdef _WIN32
+  const auto information = InformationOf(path);
+  return information && information->nNumberOfLinks == 1 &&
+         (information->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 #else
   std::error_code error;
   const std::uintmax_t names = fs::hard_link_count(path, error);
@@ -298,19 +308,12 @@ struct FileIdentity {
 
 std::optional<FileIdentity> IdentityOf(const fs::path& path) {
 #ifdef _WIN32
-  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION information{};
-  const bool known = GetFileInformationByHandle(file, &information) != 0;
-  CloseHandle(file);
-  if (!known)
+  const auto information = InformationOf(path);
+  if (!information)
     return std::nullopt;
   return FileIdentity{
-      information.dwVolumeSerialNumber,
-      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+      information->dwVolumeSerialNumber,
+      (std::uint64_t{information->nFileIndexHigh} << 32) | information->nFileIndexLow};
 #else
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0)

@@ -164,14 +164,13 @@ struct Piece {
 // Pieces are about half a block of lines.
 constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
 
-// The list cut into pieces, each cut before a record i for which canCutBefore(i) holds (a piece
-// may grow longer when there is no such record).
-template <typename Record, typename CanCut>
-std::vector<Piece> Pieces(std::span<const Record> list, CanCut canCutBefore) {
+// An airport list cut into pieces anywhere: whether a record is written depends only on the
+// record before it, which a piece can look at across the cut.
+std::vector<Piece> AirportPieces(std::span<const APRecord> list) {
   std::vector<Piece> pieces;
   Piece piece;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    if (piece.Bytes >= kPieceBytes && canCutBefore(i)) {
+    if (piece.Bytes >= kPieceBytes) {
       piece.End = i;
       pieces.push_back(piece);
       piece = Piece{i, i, 0};
@@ -354,7 +353,7 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
     // The IDs written so far are then all smaller than the record's ID or equal to it, so a
     // record is written when its ID differs from the one before it, and pieces can be gathered
     // apart. The empty ID counts as written from the start.
-    const std::vector<Piece> pieces = Pieces(list, [](std::size_t) { return true; });
+    const std::vector<Piece> pieces = AirportPieces(list);
     auto written = writer.value().AppendPieces(
         pieces.size(), [&](std::size_t k) { return pieces[k].Bytes; },
         [&](std::size_t k, char* bytes) {
