@@ -121,16 +121,16 @@ void ChangeNumbers(benchmark::State& state) {
   const std::string from(text.substr(3, text.find(',') - 3));
   MemoryFileSystem memory;
   memory.Put("fp.txt", text);
-  OperationTexts texts;
-  texts.InputFiles = "fp.txt";
-  texts.From = from;
-  texts.To = "99999999";
-  texts.Backup = false;
+  OperationRequest request;
+  request.Inputs = {"fp.txt"};
+  request.From = std::stoi(from);
+  request.To = 99999999;
+  request.Backup = false;
   for (auto _ : state) {
-    const Message message = ChangeACNumbers(
-        texts, [](std::string_view) {}, memory);
-    if (message.Icon != MessageIcon::Information)
-      state.SkipWithError(message.Text.c_str());
+    const Result<Completed> changed = ChangeACNumbers(
+        request, [](Step) {}, memory);
+    if (!changed)
+      state.SkipWithError(changed.error().Message.c_str());
   }
   CountBytes(state, text.size());
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "dialog/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -209,11 +209,13 @@ TEST(LargeFiles, SortingAFileOntoItselfGivesWhatSortingItElsewhereGives) {
   settings.Lines = 20'000;
   const std::string input = folder.Write("fp.txt", bench::GenerateFile(settings));
   const std::string elsewhere = folder.Name("sorted.txt");
-  const auto noWaitTexts = [](std::string_view) {};
-  const Message sorted = SortFlightPlans({input, elsewhere, {}, {}, false}, noWaitTexts);
-  ASSERT_EQ(sorted.Text, "Flight plans successfully sorted!");
-  const Message sortedOnto = SortFlightPlans({input, input, {}, {}, false}, noWaitTexts);
-  ASSERT_EQ(sortedOnto.Text, "Flight plans successfully sorted!");
+  const auto noProgress = [](Step) {};
+  OperationRequest request;
+  request.Inputs = {input};
+  request.Output = elsewhere;
+  ASSERT_TRUE(SortFlightPlans(request, noProgress));
+  request.Output = input;
+  ASSERT_TRUE(SortFlightPlans(request, noProgress));
   EXPECT_TRUE(test::ReadBytes(input) == test::ReadBytes(elsewhere));
 }
 

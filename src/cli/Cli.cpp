@@ -4,11 +4,12 @@
 #include <optional>
 #include <vector>
 
-#include "dialog/Validation.h"
-#include "records/OperationCodes.h"
+#include "platform/Paths.h"
+#include "records/AircraftNumber.h"
+#include "records/Messages.h"
+#include "records/OperationTable.h"
 #include "records/Operations.h"
 #include "records/Texts.h"
-#include "shell/Paths.h"
 #include "worldai/WorldAIConversion.h"
 
 namespace fw {
@@ -30,31 +31,31 @@ std::string AsPrinted(std::string_view text) {
   return printed;
 }
 
-// What the operation subcommands fill in: the texts of the dialog's boxes.
-struct Request {
-  std::int32_t TypeOfOperation = -1;
-  std::string Input;
-  std::vector<std::string> Inputs;
-  std::string Output;
-  std::string From;
+// What the operation subcommands fill in.
+struct Command {
+  std::optional<Operation> Chosen;
+  OperationRequest Request;
+  std::string Input;  // the one input of a sort
+  std::string From;   // the numbers as typed, checked before they are read
   std::string To;
   bool NoBackup = false;
 };
 
-void AddSort(CLI::App& app, const char* name, const char* what, std::int32_t code,
-             Request& request) {
-  CLI::App* command = app.add_subcommand(name, what);
-  command->add_option("INPUT", request.Input, "the file to sort")->required();
-  command->add_option("OUTPUT", request.Output, "the sorted file to write")->required();
-  command->callback([&request, code] { request.TypeOfOperation = code; });
-}
-
-void AddMerge(CLI::App& app, const char* name, const char* what, std::int32_t code,
-              Request& request) {
-  CLI::App* command = app.add_subcommand(name, what);
-  command->add_option("OUTPUT", request.Output, "the merged file to write")->required();
-  command->add_option("INPUT", request.Inputs, "the files to merge")->required();
-  command->callback([&request, code] { request.TypeOfOperation = code; });
+void AddOperation(CLI::App& app, const OperationInfo& info, Command& command) {
+  CLI::App* sub = app.add_subcommand(std::string(info.CommandName), std::string(info.CommandHelp));
+  if (info.Input == Inputs::One) {
+    sub->add_option("INPUT", command.Input, "the file to sort")->required();
+    sub->add_option("OUTPUT", command.Request.Output, "the sorted file to write")->required();
+  } else if (info.HasOutput) {
+    sub->add_option("OUTPUT", command.Request.Output, "the merged file to write")->required();
+    sub->add_option("INPUT", command.Request.Inputs, "the files to merge")->required();
+  } else {
+    sub->add_option("--from", command.From, "the aircraft number to be changed");
+    sub->add_option("--to", command.To, "the new aircraft number");
+    sub->add_flag("--no-backup", command.NoBackup, "do not copy each file to NAME.BAK first");
+    sub->add_option("FILE", command.Request.Inputs, "aircraft and flight-plan files")->required();
+  }
+  sub->callback([&command, code = info.Code] { command.Chosen = code; });
 }
 
 int Present(const Message& message, std::ostream& out, std::ostream& err) {
@@ -63,37 +64,40 @@ int Present(const Message& message, std::ostream& out, std::ostream& err) {
     return kSuccess;
   }
   err << AsPrinted(message.Text) << '\n';
-  return kFailed;
+  return message.Icon == MessageIcon::Exclamation ? kInvalid : kFailed;
 }
 
-int RunOperationRequest(const Request& request, std::ostream& out, std::ostream& err,
-                        const CliEnvironment& environment) {
-  OperationTexts texts;
-  texts.InputFiles = request.TypeOfOperation == op::SortFlightPlans ||
-                             request.TypeOfOperation == op::SortAirports ||
-                             request.TypeOfOperation == op::SortAircraft
-                         ? request.Input
-                         : JoinWithCrLf(request.Inputs);
-  texts.OutputFile = request.Output;
-  texts.From = request.From;
-  texts.To = request.To;
-  texts.Backup = !request.NoBackup;
-
-  std::optional<Message> invalid =
-      ValidateFiles(request.TypeOfOperation, texts.InputFiles, texts.OutputFile);
-  if (!invalid && request.TypeOfOperation == op::ChangeACNumbers) {
-    invalid = ValidateACNumbers(texts.From, texts.To);
+int RunCommand(Operation operation, Command& command, std::ostream& out, std::ostream& err,
+               const CliEnvironment& environment) {
+  OperationRequest& request = command.Request;
+  if (InfoOf(operation).Input == Inputs::One)
+    request.Inputs = {command.Input};
+  std::optional<Invalid> invalid = ValidateFiles(operation, request.Inputs, request.Output);
+  if (!invalid && operation == Operation::ChangeACNumbers)
+    invalid = ValidateACNumbers(command.From, command.To);
+  if (invalid)
+    return Present(InvalidMessage(*invalid), out, err);
+  if (operation == Operation::ChangeACNumbers) {
+    // Checked above: both are runs of digits that fit.
+    request.From = ParseAircraftNumber(command.From).value_or(0);
+    request.To = ParseAircraftNumber(command.To).value_or(0);
+    request.ToText = command.To;
+    request.Backup = !command.NoBackup;
   }
-  if (invalid) {
-    err << AsPrinted(invalid->Text) << '\n';
-    return kInvalid;
-  }
-  const WaitMessage wait = [&](std::string_view text) {
+  const Progress progress = [&](Step step) {
     if (environment.ShowWaitTexts)
-      err << text << '\n' << std::flush;
+      err << WaitText(operation, step) << '\n' << std::flush;
   };
-  const std::optional<Message> outcome = RunOperation(request.TypeOfOperation, texts, wait);
-  return outcome ? Present(*outcome, out, err) : kSuccess;
+  return Present(OutcomeMessage(operation, RunOperation(operation, request, progress)), out, err);
+}
+
+int ConvertWorldAI(const std::string& folder, std::ostream& out, std::ostream& err) {
+  if (const Result<void> converted = ConvertWorldAIAircraftList(folder); !converted) {
+    err << AsPrinted(converted.error().Message) << '\n';
+    return kFailed;
+  }
+  out << kConversionSuccessText << '\n';
+  return kSuccess;
 }
 
 }  // namespace
@@ -104,28 +108,11 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   app.set_version_flag("--version", std::string("fleetwright-cli ") + FW_VERSION_STRING);
   app.require_subcommand(1);
 
-  Request request;
-  AddSort(app, "sort-flight-plans", "Sort a flight-plan file, dropping duplicate lines",
-          op::SortFlightPlans, request);
-  AddMerge(app, "merge-flight-plans", "Merge flight-plan files into one sorted file",
-           op::MergeFlightPlans, request);
-  AddSort(app, "sort-airports", "Sort an airport file, one line per airport ID", op::SortAirports,
-          request);
-  AddMerge(app, "merge-airports", "Merge airport files into one sorted file", op::MergeAirports,
-           request);
-  AddSort(app, "sort-aircraft", "Sort an aircraft file, dropping duplicate lines", op::SortAircraft,
-          request);
-  AddMerge(app, "merge-aircraft", "Merge aircraft files into one sorted file", op::MergeAircraft,
-           request);
-
-  CLI::App* change = app.add_subcommand(
-      "change-numbers", "Give every entry of one aircraft number a new number, in place");
-  change->add_option("--from", request.From, "the aircraft number to be changed");
-  change->add_option("--to", request.To, "the new aircraft number");
-  change->add_flag("--no-backup", request.NoBackup, "do not copy each file to NAME.BAK first");
-  change->add_option("FILE", request.Inputs, "aircraft and flight-plan files")->required();
-  change->callback([&request] { request.TypeOfOperation = op::ChangeACNumbers; });
-
+  Command command;
+  for (const OperationInfo& info : kOperations) {
+    if (!info.CommandName.empty())
+      AddOperation(app, info, command);
+  }
   std::string worldAIFolder;
   CLI::App* convert = app.add_subcommand(
       "convert-world-ai", "Convert AddToAircraft.txt into AC.txt with readable names");
@@ -153,9 +140,9 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     // File names are appended to the folder; an empty --folder stands for the current one.
     if (convert->count("--folder") > 0)
       folder = worldAIFolder.empty() ? worldAIFolder : WithTrailingSeparator(worldAIFolder);
-    return Present(ConvertWorldAIAircraftList(folder), out, err);
+    return ConvertWorldAI(folder, out, err);
   }
-  return RunOperationRequest(request, out, err, environment);
+  return command.Chosen ? RunCommand(*command.Chosen, command, out, err, environment) : kInvalid;
 }
 
 }  // namespace fw

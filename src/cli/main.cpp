@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 
 #ifdef _WIN32
 #include <io.h>

@@ -4,11 +4,13 @@
 #include <exception>
 
 #include "dialog/FileDropBoxes.h"
-#include "dialog/Validation.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
-#include "records/OperationCodes.h"
+#include "records/AircraftNumber.h"
+#include "records/Messages.h"
+#include "records/OperationTable.h"
 #include "records/Operations.h"
+#include "records/Texts.h"
 
 namespace fw {
 
@@ -18,29 +20,43 @@ void frmShowFiles::cmdExecute_Click() {
     // Names are remembered as they stand, also when they are then refused.
     SaveInputFiles();
     SaveOutputFile();
-    const OperationTexts texts{InputFilesText(), FromQString(txtOutputFile->text()),
-                               FromQString(txtFrom->text()), FromQString(txtTo->text()),
-                               chkBackup->isChecked()};
-    if (const auto warning = ValidateFiles(m_typeOfOperation, texts.InputFiles, texts.OutputFile)) {
-      m_services.Boxes.Show(*warning);
+    const std::string inputText = InputFilesText();
+    OperationRequest request;
+    if (InfoOf(m_typeOfOperation).Input == Inputs::One) {
+      request.Inputs = {inputText};
+    } else {
+      for (const std::string_view line : SplitAtCrLf(inputText))
+        request.Inputs.emplace_back(line);
+    }
+    request.Output = FromQString(txtOutputFile->text());
+    if (auto invalid = ValidateFiles(m_typeOfOperation, request.Inputs, request.Output)) {
+      m_services.Boxes.Show(InvalidMessage(*invalid));
       return;
     }
-    if (m_typeOfOperation == op::ChangeACNumbers) {
-      if (const auto warning = ValidateACNumbers(texts.From, texts.To)) {
-        m_services.Boxes.Show(*warning);
+    if (m_typeOfOperation == Operation::ChangeACNumbers) {
+      const std::string from = FromQString(txtFrom->text());
+      const std::string to = FromQString(txtTo->text());
+      if (auto invalid = ValidateACNumbers(from, to)) {
+        m_services.Boxes.Show(InvalidMessage(*invalid));
         return;
       }
+      // Checked above: both are runs of digits that fit.
+      request.From = ParseAircraftNumber(from).value_or(0);
+      request.To = ParseAircraftNumber(to).value_or(0);
+      request.ToText = to;
+      request.Backup = chkBackup->isChecked();
     }
     m_services.Pointer.SetBusy();
     busy = true;
     fraWait->show();
     fraWait->repaint();
-    const std::optional<Message> outcome = RunOperation(
-        m_typeOfOperation, texts, [this](std::string_view text) { SetWaitMessage(text); },
-        m_services.Fs);
+    const Operation operation = m_typeOfOperation;
+    const Result<Completed> outcome = RunOperation(
+        operation, request,
+        [this, operation](Step step) { SetWaitMessage(WaitText(operation, step)); }, m_services.Fs);
     fraWait->hide();
-    if (outcome)
-      m_services.Boxes.Show(*outcome);
+    if (operation != Operation::EvaluateFlightPlans)
+      m_services.Boxes.Show(OutcomeMessage(operation, outcome));
     m_services.Pointer.Restore();
     busy = false;
     CloseDialog();

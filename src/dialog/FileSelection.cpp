@@ -2,9 +2,9 @@
 #include <exception>
 
 #include "dialog/FileDropBoxes.h"
-#include "dialog/OperationTables.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
+#include "records/OperationTable.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -38,7 +38,7 @@ void frmShowFiles::cmdBrowseOutput_Click() {
 // A sort takes one file, so its name replaces the box; the others collect a list, one name a line.
 void frmShowFiles::AddInputFile(const std::string& name) {
   const std::string current = InputFilesText();
-  if (IsBlank(current) || IsSingleFileOperation(m_typeOfOperation))
+  if (IsBlank(current) || InfoOf(m_typeOfOperation).Input == Inputs::One)
     SetInputFilesText(name);
   else
     SetInputFilesText(current + "\r\n" + name);

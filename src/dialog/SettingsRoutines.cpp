@@ -1,30 +1,31 @@
 #include <QLineEdit>
 
 #include "dialog/FileDropBoxes.h"
-#include "dialog/SettingsFile.h"
-#include "dialog/SettingsKeys.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
+#include "records/OperationTable.h"
+#include "settings/InputList.h"
+#include "settings/SettingsFile.h"
 
 namespace fw {
 
 void frmShowFiles::LoadInputFiles() {
-  if (const std::string_view key = InputFilesKey(m_typeOfOperation); !key.empty())
+  if (const std::string_view key = InfoOf(m_typeOfOperation).InputFilesKey; !key.empty())
     GetINIFile(key, 0);
 }
 
 void frmShowFiles::LoadOutputFile() {
-  if (const std::string_view key = OutputFileKey(m_typeOfOperation); !key.empty())
+  if (const std::string_view key = InfoOf(m_typeOfOperation).OutputFileKey; !key.empty())
     GetINIFile(key, 1);
 }
 
 void frmShowFiles::SaveInputFiles() {
-  if (const std::string_view key = InputFilesKey(m_typeOfOperation); !key.empty())
+  if (const std::string_view key = InfoOf(m_typeOfOperation).InputFilesKey; !key.empty())
     SaveINIFile(key, 0);
 }
 
 void frmShowFiles::SaveOutputFile() {
-  if (const std::string_view key = OutputFileKey(m_typeOfOperation); !key.empty())
+  if (const std::string_view key = InfoOf(m_typeOfOperation).OutputFileKey; !key.empty())
     SaveINIFile(key, 1);
 }
 

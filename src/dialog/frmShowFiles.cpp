@@ -11,7 +11,7 @@
 #include "dialog/OperationTables.h"
 #include "dialog/Twips.h"
 #include "platform/qt/QtText.h"
-#include "records/OperationCodes.h"
+#include "records/OperationTable.h"
 
 namespace fw {
 namespace {
@@ -102,7 +102,7 @@ void frmShowFiles::CreateControls() {
   cmdBrowseOutput = MakeButton(this, "cmdBrowseOutput", "...", "Browse for output file",
                                TwipsRect(6030, 2430, 420, 285));
 
-  cmdExecute = MakeButton(this, "cmdExecute", "Execute", "Perfrom the requested operation",
+  cmdExecute = MakeButton(this, "cmdExecute", "Execute", "Perform the requested operation",
                           TwipsRect(90, 2835, 4650, 330));
   cmdCancel = MakeButton(this, "cmdCancel", "Cancel", "Cancel without making any changes",
                          TwipsRect(4905, 2835, 1545, 330));
@@ -140,7 +140,7 @@ void frmShowFiles::Form_Load() {
   fraWait->raise();
 }
 
-void frmShowFiles::SelectOperation(std::int32_t typeOfOperation) {
+void frmShowFiles::SelectOperation(Operation typeOfOperation) {
   try {
     m_typeOfOperation = typeOfOperation;
     SetOperationCaptions();
@@ -157,7 +157,7 @@ void frmShowFiles::SetOperationCaptions() {
   m_commonDialog1.Filters = {{"Text (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
   m_commonDialog1.FilterIndex = 1;
 
-  const bool changesNumbers = m_typeOfOperation == op::ChangeACNumbers;
+  const bool changesNumbers = m_typeOfOperation == Operation::ChangeACNumbers;
   for (QWidget* output :
        {static_cast<QWidget*>(cmdBrowseOutput), static_cast<QWidget*>(txtOutputFile),
         static_cast<QWidget*>(lblOutputFiles)})
@@ -167,14 +167,14 @@ void frmShowFiles::SetOperationCaptions() {
                           static_cast<QWidget*>(chkBackup)})
     number->setVisible(changesNumbers);
 
-  const std::optional<OperationCaptions> captions = CaptionsFor(m_typeOfOperation);
-  if (!captions)
+  const OperationInfo& captions = InfoOf(m_typeOfOperation);
+  if (captions.WindowTitle.empty())
     return;
-  setWindowTitle(ToQString(captions->WindowTitle));
-  lblInputFiles->setText(ToQString(captions->InputLabel));
-  if (!captions->OutputLabel.empty())
-    lblOutputFiles->setText(ToQString(captions->OutputLabel));
-  cmdExecute->setText(ToQString(captions->ExecuteCaption));
+  setWindowTitle(ToQString(captions.WindowTitle));
+  lblInputFiles->setText(ToQString(captions.InputLabel));
+  if (!captions.OutputLabel.empty())
+    lblOutputFiles->setText(ToQString(captions.OutputLabel));
+  cmdExecute->setText(ToQString(captions.ExecuteCaption));
 }
 
 void frmShowFiles::ArrangeControls() {
@@ -203,7 +203,8 @@ void frmShowFiles::SetWaitMessage(std::string_view text) {
 }
 
 void frmShowFiles::SetDialogTitle(std::int32_t outputFlag) {
-  const std::string_view title = FileDialogTitle(m_typeOfOperation, outputFlag != 0);
+  const OperationInfo& info = InfoOf(m_typeOfOperation);
+  const std::string_view title = outputFlag != 0 ? info.OutputDialogTitle : info.InputDialogTitle;
   if (!title.empty())
     m_commonDialog1.Title = std::string(title);
 }

@@ -10,6 +10,7 @@
 #include "platform/FileDialog.h"
 #include "platform/Message.h"
 #include "platform/UiServices.h"
+#include "records/Operation.h"
 
 class QCheckBox;
 class QFrame;
@@ -30,7 +31,7 @@ class frmShowFiles final : public QWidget {
 
   // Prepares the dialog for an operation code: titles, captions, layout, remembered names.
   // A failure is reported in the error box; the steps after it are skipped.
-  void SelectOperation(std::int32_t typeOfOperation);
+  void SelectOperation(Operation typeOfOperation);
 
   // Shows a wait text at once, without processing window events.
   void SetWaitMessage(std::string_view text);
@@ -57,7 +58,7 @@ class frmShowFiles final : public QWidget {
   // box, one that cannot be written leaves the names unremembered.
   void SaveINIFile(std::string_view key, std::int32_t outputFlag);
 
-  std::int32_t TypeOfOperation() const { return m_typeOfOperation; }
+  Operation TypeOfOperation() const { return m_typeOfOperation; }
 
   // True once Execute or Cancel has closed the dialog; it is deleted on the next event cycle.
   bool IsClosed() const { return m_closed; }
@@ -78,7 +79,6 @@ class frmShowFiles final : public QWidget {
   void Form_Load();
   void SetOperationCaptions();
   void ArrangeControls();
-  void SetClientHeight(int windowHeightTwips);
 
   void SetInputFilesText(std::string_view crLfText);
   void AddInputFile(const std::string& name);
@@ -91,7 +91,7 @@ class frmShowFiles final : public QWidget {
 
   UiServices m_services;
   std::function<void()> m_showMainWindow;
-  std::int32_t m_typeOfOperation = 0;
+  Operation m_typeOfOperation = Operation::SortFlightPlans;
   FileDialogRequest m_commonDialog1;
   bool m_closed = false;
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/AtomicFile.h"
-#include "records/AircraftNumber.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Searching.h"
@@ -17,13 +16,6 @@
 
 namespace fw {
 namespace {
-
-constexpr const char* kSortingText = "Please Wait. Sorting input file(s)...";
-
-Message Failure(const std::string& description) {
-  return Message{MessageIcon::Critical, "Error",
-                 "Error during aircraft # change.\r\n" + description};
-}
 
 // Gives the records from..end of the run of number `from` the first field "AC#" + toText; the
 // rebuilt lines share one block of storage owned by the list. Returns how many were changed, or
@@ -71,12 +63,12 @@ struct RenumberedFile {
 };
 
 Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t from, std::int32_t to,
-                                       std::string_view toText, const WaitMessage& wait,
+                                       std::string_view toText, const Progress& progress,
                                        FileSystem& fs) {
   RenumberedFile file;
   if (auto read = ReadACNumFile(file.List, name, fs); !read)
     return read.error();
-  wait(kSortingText);
+  progress(Step::Sorting);
   SortACNumRecords(file.List.Records);
   const std::ptrdiff_t first = file.List.Records.empty() ? -1 : FindRecord(file.List.Records, from);
   if (first >= 0) {
@@ -85,7 +77,7 @@ Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t fro
       return FormatError(Quoted(name) + ": a renumbered line would be longer than 4 GiB");
     file.Changed = static_cast<long long>(*changed);
   }
-  wait(kSortingText);
+  progress(Step::Sorting);
   SortACNumRecords(file.List.Records);
   return file;
 }
@@ -102,7 +94,7 @@ class FileAhead {
     try {
       m_thread = std::jthread([=, this, &fs, name = names[index]] {
         m_file = ReadAndRenumber(
-            name, from, to, toText, [](std::string_view) {}, fs);
+            name, from, to, toText, [](Step) {}, fs);
       });
       m_index = index;
     } catch (const std::system_error&) {
@@ -126,50 +118,43 @@ class FileAhead {
 
 }  // namespace
 
-Message ChangeACNumbers(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  wait("Please Wait. Reading input file(s)...");
-  const std::string_view fromText = TrimSpaces(texts.From);
-  const std::string_view toText = TrimSpaces(texts.To);
-  const auto from = ParseAircraftNumber(fromText);
-  if (!from)
-    return Failure(Quoted(fromText) + " is not an aircraft number");
-  const auto to = ParseAircraftNumber(toText);
-  if (!to)
-    return Failure(Quoted(toText) + " is not an aircraft number");
-
+Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progress& progress,
+                                  FileSystem& fs) {
+  progress(Step::Reading);
+  const std::string toText =
+      request.ToText.empty() ? std::to_string(request.To) : std::string(TrimSpaces(request.ToText));
   std::vector<std::string> names;
-  for (const std::string_view line : SplitAtCrLf(texts.InputFiles)) {
-    if (const std::string_view name = TrimSpaces(line); !name.empty())
+  for (const std::string& input : request.Inputs) {
+    if (const std::string_view name = TrimSpaces(input); !name.empty())
       names.emplace_back(name);
   }
-  long long changed = 0;
+  Completed completed;
   // A file listed twice is backed up once: a second copy would replace the backup of the
   // original with the already rewritten file.
   std::unordered_set<std::string> backedUp;
   FileAhead ahead;
   for (std::size_t k = 0; k < names.size(); ++k) {
     const std::string& name = names[k];
-    if (texts.Backup && backedUp.insert(name).second) {
+    if (request.Backup && backedUp.insert(name).second) {
       if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
-        return Failure(made.error().Message);
+        return made.error();
     }
     std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (file) {
-      wait(kSortingText);
-      wait(kSortingText);
+      progress(Step::Sorting);
+      progress(Step::Sorting);
     } else {
-      file = ReadAndRenumber(name, *from, *to, toText, wait, fs);
+      file = ReadAndRenumber(name, request.From, request.To, toText, progress, fs);
     }
     if (!*file)
-      return Failure(file->error().Message);
-    changed += file->value().Changed;
-    ahead.Start(names, k + 1, *from, *to, toText, fs);
-    wait("Please Wait. Writing output file(s)...");
+      return file->error();
+    completed.Changed += file->value().Changed;
+    ahead.Start(names, k + 1, request.From, request.To, toText, fs);
+    progress(Step::Writing);
     if (auto written = WriteACNumFile(file->value().List.Records, name, fs); !written)
-      return Failure(written.error().Message);
+      return written.error();
   }
-  return Message{MessageIcon::Information, "Aircraft # Change Success",
-                 std::to_string(changed) + " aircraft numbers successfully changed!"};
+  return completed;
 }
 
 }  // namespace fw

@@ -1,8 +1,9 @@
 #include "records/Operations.h"
 
+#include <string>
 #include <vector>
 
-#include "records/OperationCodes.h"
+#include "records/OperationTable.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
 #include "records/Texts.h"
@@ -10,39 +11,15 @@
 namespace fw {
 namespace {
 
-enum class Kind { ACNum, Airport };
-
-// What sets the six sort and merge operations apart.
-struct Member {
-  Kind RecordKind;
-  bool Merge;
-  const char* SuccessText;
-};
-
-struct Texts {
-  const char* Reading;
-  const char* Sorting;
-  const char* SuccessTitle;
-  const char* FailureText;
-};
-
-constexpr Texts kSortTexts{"Please Wait. Reading input file...",
-                           "Please Wait. Sorting input file...", "Sort Success",
-                           "Error during sort."};
-constexpr Texts kMergeTexts{"Please Wait. Reading input file(s)...",
-                            "Please Wait. Sorting input file(s)...", "Merge Success",
-                            "Error during merge."};
-constexpr const char* kWriting = "Please Wait. Writing output file...";
-
-std::vector<std::string> InputNames(const Member& member, std::string_view inputFiles) {
+// The names to read: an operation of one input takes its only input whole.
+std::vector<std::string> InputNames(const OperationInfo& info, const OperationRequest& request) {
   std::vector<std::string> names;
-  if (!member.Merge) {
-    names.emplace_back(TrimSpaces(inputFiles));
+  if (info.Input == Inputs::One) {
+    names.emplace_back(TrimSpaces(request.Inputs.empty() ? std::string() : request.Inputs.front()));
     return names;
   }
-  for (const std::string_view line : SplitAtCrLf(inputFiles)) {
-    const std::string_view name = TrimSpaces(line);
-    if (!name.empty())
+  for (const std::string& input : request.Inputs) {
+    if (const std::string_view name = TrimSpaces(input); !name.empty())
       names.emplace_back(name);
   }
   return names;
@@ -58,83 +35,78 @@ Result<void> ReadInto(List& list, std::span<const std::string> names, FileSystem
 }
 
 template <typename List>
-Result<void> SortAndWrite(List& list, const std::string& output, const WaitMessage& wait,
-                          const Texts& texts, FileSystem& fs) {
-  wait(texts.Sorting);
+Result<void> SortAndWrite(List& list, const std::string& output, const Progress& progress,
+                          FileSystem& fs) {
+  progress(Step::Sorting);
   if constexpr (std::is_same_v<List, ACNumRecordList>) {
     SortACNumRecords(list.Records);
-    wait(kWriting);
+    progress(Step::Writing);
     return WriteACNumFile(list.Records, output, fs);
   } else {
     SortAPRecords(list.Records);
-    wait(kWriting);
+    progress(Step::Writing);
     return WriteAPFile(list.Records, output, fs);
   }
 }
 
 template <typename List>
-Result<void> ReadSortWrite(const Member& member, const OperationTexts& texts,
-                           const WaitMessage& wait, const Texts& wording, FileSystem& fs) {
+Result<Completed> ReadSortWrite(const OperationInfo& info, const OperationRequest& request,
+                                const Progress& progress, FileSystem& fs) {
   List list;
-  wait(wording.Reading);
-  if (auto read = ReadInto(list, InputNames(member, texts.InputFiles), fs); !read)
-    return read;
-  return SortAndWrite(list, std::string(TrimSpaces(texts.OutputFile)), wait, wording, fs);
+  progress(Step::Reading);
+  if (auto read = ReadInto(list, InputNames(info, request), fs); !read)
+    return read.error();
+  if (auto written = SortAndWrite(list, std::string(TrimSpaces(request.Output)), progress, fs);
+      !written) {
+    return written.error();
+  }
+  return Completed{};
 }
 
-Message Run(const Member& member, const OperationTexts& texts, const WaitMessage& wait,
-            FileSystem& fs) {
-  const Texts& wording = member.Merge ? kMergeTexts : kSortTexts;
-  const Result<void> done = member.RecordKind == Kind::ACNum
-                                ? ReadSortWrite<ACNumRecordList>(member, texts, wait, wording, fs)
-                                : ReadSortWrite<APRecordList>(member, texts, wait, wording, fs);
-  if (!done) {
-    return Message{MessageIcon::Critical, "Error",
-                   std::string(wording.FailureText) + "\r\n" + done.error().Message};
-  }
-  return Message{MessageIcon::Information, wording.SuccessTitle, member.SuccessText};
+Result<Completed> SortOrMerge(Operation operation, const OperationRequest& request,
+                              const Progress& progress, FileSystem& fs) {
+  const OperationInfo& info = InfoOf(operation);
+  return info.Kind == RecordKind::AircraftNumbers
+             ? ReadSortWrite<ACNumRecordList>(info, request, progress, fs)
+             : ReadSortWrite<APRecordList>(info, request, progress, fs);
 }
 
 }  // namespace
 
-Message SortFlightPlans(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::ACNum, false, "Flight plans successfully sorted!"}, texts, wait, fs);
+Result<Completed> SortFlightPlans(const OperationRequest& request, const Progress& progress,
+                                  FileSystem& fs) {
+  return SortOrMerge(Operation::SortFlightPlans, request, progress, fs);
 }
-Message MergeFlightPlans(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::ACNum, true, "Flight plans successfully merged!"}, texts, wait, fs);
+Result<Completed> MergeFlightPlans(const OperationRequest& request, const Progress& progress,
+                                   FileSystem& fs) {
+  return SortOrMerge(Operation::MergeFlightPlans, request, progress, fs);
 }
-Message SortAirports(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::Airport, false, "Airports successfully sorted!"}, texts, wait, fs);
+Result<Completed> SortAirports(const OperationRequest& request, const Progress& progress,
+                               FileSystem& fs) {
+  return SortOrMerge(Operation::SortAirports, request, progress, fs);
 }
-Message MergeAirports(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::Airport, true, "Airports successfully merged!"}, texts, wait, fs);
+Result<Completed> MergeAirports(const OperationRequest& request, const Progress& progress,
+                                FileSystem& fs) {
+  return SortOrMerge(Operation::MergeAirports, request, progress, fs);
 }
-Message SortAircraft(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::ACNum, false, "Aircraft successfully sorted!"}, texts, wait, fs);
+Result<Completed> SortAircraft(const OperationRequest& request, const Progress& progress,
+                               FileSystem& fs) {
+  return SortOrMerge(Operation::SortAircraft, request, progress, fs);
 }
-Message MergeAircraft(const OperationTexts& texts, const WaitMessage& wait, FileSystem& fs) {
-  return Run({Kind::ACNum, true, "Aircraft successfully merged!"}, texts, wait, fs);
+Result<Completed> MergeAircraft(const OperationRequest& request, const Progress& progress,
+                                FileSystem& fs) {
+  return SortOrMerge(Operation::MergeAircraft, request, progress, fs);
 }
 
-std::optional<Message> RunOperation(std::int32_t typeOfOperation, const OperationTexts& texts,
-                                    const WaitMessage& wait, FileSystem& fs) {
-  switch (typeOfOperation) {
-    case op::SortFlightPlans:
-      return SortFlightPlans(texts, wait, fs);
-    case op::MergeFlightPlans:
-      return MergeFlightPlans(texts, wait, fs);
-    case op::SortAirports:
-      return SortAirports(texts, wait, fs);
-    case op::MergeAirports:
-      return MergeAirports(texts, wait, fs);
-    case op::SortAircraft:
-      return SortAircraft(texts, wait, fs);
-    case op::MergeAircraft:
-      return MergeAircraft(texts, wait, fs);
-    case op::ChangeACNumbers:
-      return ChangeACNumbers(texts, wait, fs);
+Result<Completed> RunOperation(Operation operation, const OperationRequest& request,
+                               const Progress& progress, FileSystem& fs) {
+  switch (operation) {
+    case Operation::ChangeACNumbers:
+      return ChangeACNumbers(request, progress, fs);
+    case Operation::EvaluateFlightPlans:
+      return Completed{};
     default:
-      return std::nullopt;
+      return SortOrMerge(operation, request, progress, fs);
   }
 }
 

@@ -7,7 +7,6 @@
 #include "dialog/Twips.h"
 #include "dialog/frmShowFiles.h"
 #include "platform/qt/QtText.h"
-#include "records/OperationCodes.h"
 #include "worldai/WorldAIConversion.h"
 
 namespace fw {
@@ -135,28 +134,28 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::cmdSortFlightPlans_Click() {
-  ShowOperationDialog(op::SortFlightPlans);
+  ShowOperationDialog(Operation::SortFlightPlans);
 }
 void frmMain::cmdMergeFlightPlans_Click() {
-  ShowOperationDialog(op::MergeFlightPlans);
+  ShowOperationDialog(Operation::MergeFlightPlans);
 }
 void frmMain::cmdSortAirports_Click() {
-  ShowOperationDialog(op::SortAirports);
+  ShowOperationDialog(Operation::SortAirports);
 }
 void frmMain::cmdMergeAirports_Click() {
-  ShowOperationDialog(op::MergeAirports);
+  ShowOperationDialog(Operation::MergeAirports);
 }
 void frmMain::cmdSortAircraft_Click() {
-  ShowOperationDialog(op::SortAircraft);
+  ShowOperationDialog(Operation::SortAircraft);
 }
 void frmMain::cmdMergeAircraft_Click() {
-  ShowOperationDialog(op::MergeAircraft);
+  ShowOperationDialog(Operation::MergeAircraft);
 }
 void frmMain::cmdChangeACNum_Click() {
-  ShowOperationDialog(op::ChangeACNumbers);
+  ShowOperationDialog(Operation::ChangeACNumbers);
 }
 
-void frmMain::ShowOperationDialog(std::int32_t typeOfOperation) {
+void frmMain::ShowOperationDialog(Operation typeOfOperation) {
   hide();
   // A dialog that has closed is only waiting to be deleted; every use starts from a new one.
   if (m_dialog == nullptr || m_dialog->IsClosed())
@@ -172,7 +171,16 @@ frmShowFiles* frmMain::OperationDialog() const {
 }
 
 void frmMain::cmdChangeWorldAIAircraft_Click() {
-  m_services.Boxes.Show(ConvertWorldAIAircraftList(m_services.ProgramFolder, m_services.Fs));
+  const Result<void> converted =
+      ConvertWorldAIAircraftList(m_services.ProgramFolder, m_services.Fs);
+  if (!converted) {
+    m_services.Boxes.Show(
+        Message{MessageIcon::Exclamation, "Error",
+                "Error in frmMain:cmdChangeWorldAIAircraft_Click(): " + converted.error().Message});
+    return;
+  }
+  m_services.Boxes.Show(Message{MessageIcon::Information, std::string(kConversionSuccessTitle),
+                                std::string(kConversionSuccessText)});
 }
 
 void frmMain::cmdHelp_Click() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/UiServices.h"
+#include "records/Operation.h"
 
 class QGroupBox;
 class QPushButton;
@@ -45,7 +46,7 @@ class frmMain final : public QWidget {
  private:
   void CreateControls();
   void Form_Load();
-  void ShowOperationDialog(std::int32_t typeOfOperation);
+  void ShowOperationDialog(Operation typeOfOperation);
 
   UiServices m_services;
   QPointer<frmShowFiles> m_dialog;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/Paths.h"
 #include "platform/qt/QtPlatform.h"
-#include "shell/Paths.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::string_view kMarker = "ai ";
 constexpr std::size_t kCodesTail = 5;  // separator, three-character aircraft code, closing quote
-constexpr std::string_view kFailureText = "Error in frmMain:cmdChangeWorldAIAircraft_Click(): ";
 
 bool IsMarkerAt(std::string_view line, std::size_t at) {
   return (line[at] == 'a' || line[at] == 'A') && (line[at + 1] == 'i' || line[at + 1] == 'I') &&
@@ -41,7 +40,9 @@ Result<void> ConvertLines(std::string_view input, const CodeTable& aircraftCodes
   return {};
 }
 
-Result<void> ConvertList(const std::string& folder, FileSystem& fs) {
+}  // namespace
+
+Result<void> ConvertWorldAIAircraftList(const std::string& folder, FileSystem& fs) {
   // Everything is read and converted before "AC.txt" is touched.
   const auto aircraftCodes = LoadAircraftCodes(folder, fs);
   if (!aircraftCodes)
@@ -67,8 +68,6 @@ Result<void> ConvertList(const std::string& folder, FileSystem& fs) {
   return writer.value().Commit();
 }
 
-}  // namespace
-
 Result<void> ConvertWorldAILine(std::string_view line, const CodeTable& aircraftCodes,
                                 const CodeTable& airlineCodes, std::string& output) {
   if (line.empty())
@@ -90,14 +89,6 @@ Result<void> ConvertWorldAILine(std::string_view line, const CodeTable& aircraft
   output += LookupAirlineCode(airlineCode, airlineCodes);
   output += '"';
   return {};
-}
-
-Message ConvertWorldAIAircraftList(const std::string& folder, FileSystem& fs) {
-  if (const Result<void> done = ConvertList(folder, fs); !done) {
-    return Message{MessageIcon::Exclamation, "Error",
-                   std::string(kFailureText) + done.error().Message};
-  }
-  return Message{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
 }
 
 }  // namespace fw

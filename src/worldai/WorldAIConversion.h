@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
-#include "platform/Message.h"
 #include "worldai/CodeTables.h"
 
 namespace fw {
@@ -21,9 +20,15 @@ inline constexpr std::string_view kConvertedListFile = "AC.txt";
 Result<void> ConvertWorldAILine(std::string_view line, const CodeTable& aircraftCodes,
                                 const CodeTable& airlineCodes, std::string& output);
 
+// What a conversion tells when it succeeded.
+inline constexpr std::string_view kConversionSuccessTitle = "Success";
+inline constexpr std::string_view kConversionSuccessText = "AC.txt File Successfully Created!";
+
 // Converts "AddToAircraft.txt" in folder (which ends in a separator) into "AC.txt" there, one line
-// each, with the names from "Aircraft Codes.txt" and "Airline Codes.txt". Returns the message box
-// that tells the outcome; after a failure an existing "AC.txt" is unchanged.
-Message ConvertWorldAIAircraftList(const std::string& folder, FileSystem& fs = NativeFileSystem());
+// each, with the names from "Aircraft Codes.txt" and "Airline Codes.txt". Fails, naming the file
+// and line, when a file cannot be read or a line converted, or when "AC.txt" cannot be written;
+// an existing "AC.txt" is then unchanged.
+Result<void> ConvertWorldAIAircraftList(const std::string& folder,
+                                        FileSystem& fs = NativeFileSystem());
 
 }  // namespace fw

@@ -32,7 +32,7 @@ class DialogTestBase : public ::testing::Test {
   frmShowFiles* Open(std::int32_t typeOfOperation) {
     delete m_dialog.data();
     m_dialog = new frmShowFiles(m_ui.Services(), nullptr, [this] { ++m_mainShown; });
-    m_dialog->SelectOperation(typeOfOperation);
+    m_dialog->SelectOperation(static_cast<Operation>(typeOfOperation));
     return m_dialog;
   }
 

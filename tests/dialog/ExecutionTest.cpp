@@ -147,7 +147,7 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
   m_dialog = new frmShowFiles(
       UiServices{ui.Boxes, ui.Files, ui.Documents, ui.Pointer, fs, ui.ProgramFolder}, nullptr,
       [this] { ++m_mainShown; });
-  m_dialog->SelectOperation(0);
+  m_dialog->SelectOperation(Operation::SortFlightPlans);
   bool frameShownWithBox = true;
   m_ui.Boxes.OnShow = [&](const Message&) {
     frameShownWithBox = Find<QFrame>("fraWait")->isVisible();

@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "records/Messages.h"
+#include "records/OperationTable.h"
 #include "records/Operations.h"
+#include "records/Texts.h"
 #include "support/MessagePrinter.h"
 #include "support/TempFolder.h"
 
@@ -13,14 +16,18 @@ namespace {
 using test::ReadBytes;
 using test::TempFolder;
 using Texts = std::vector<std::string>;
-using Operation = Message (*)(const OperationTexts&, const WaitMessage&, FileSystem&);
 
-// Runs an operation, keeping the wait texts it shows.
+// Runs an operation on inputs as a box lists them, keeping the wait texts it shows and the box
+// that tells its outcome.
 struct Performed {
   Performed(Operation operation, const std::string& input, const std::string& output) {
-    outcome = operation(
-        OperationTexts{input, output, {}, {}, true},
-        [this](std::string_view text) { waits.emplace_back(text); }, NativeFileSystem());
+    OperationRequest request;
+    for (const std::string_view line : SplitAtCrLf(input))
+      request.Inputs.emplace_back(line);
+    request.Output = output;
+    outcome = OutcomeMessage(operation, RunOperation(operation, request, [&](Step step) {
+                               waits.emplace_back(WaitText(operation, step));
+                             }));
   }
   Message outcome;
   Texts waits;
@@ -39,12 +46,12 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
     Operation Routine;
     bool Merge;
     bool Airports;
-  } operations[] = {{"SortFlightPlans", SortFlightPlans, false, false},
-                    {"MergeFlightPlans", MergeFlightPlans, true, false},
-                    {"SortAirports", SortAirports, false, true},
-                    {"MergeAirports", MergeAirports, true, true},
-                    {"SortAircraft", SortAircraft, false, false},
-                    {"MergeAircraft", MergeAircraft, true, false}};
+  } operations[] = {{"SortFlightPlans", Operation::SortFlightPlans, false, false},
+                    {"MergeFlightPlans", Operation::MergeFlightPlans, true, false},
+                    {"SortAirports", Operation::SortAirports, false, true},
+                    {"MergeAirports", Operation::MergeAirports, true, true},
+                    {"SortAircraft", Operation::SortAircraft, false, false},
+                    {"MergeAircraft", Operation::MergeAircraft, true, false}};
   for (const auto& [name, routine, merge, isAirports] : operations) {
     SCOPED_TRACE(name);
     TempFolder folder;
@@ -68,7 +75,8 @@ TEST(SortFlightPlans, WritesOverItsOwnInputInTheQuickPassOrderAmongEqualNumbers)
   TempFolder folder;
   const std::string file =
       folder.Write("fp.txt", "\r\nAC#5,a\r\nAC#3,b\nAC#5,c\r\n\r\nAC#1,d\rAC#5,e\r\nAC#2,f");
-  EXPECT_EQ(Performed(SortFlightPlans, file, file).outcome.Icon, MessageIcon::Information);
+  EXPECT_EQ(Performed(Operation::SortFlightPlans, file, file).outcome.Icon,
+            MessageIcon::Information);
   EXPECT_EQ(ReadBytes(file), "AC#1,d\r\nAC#2,f\r\nAC#3,b\r\nAC#5,c\r\nAC#5,e\r\nAC#5,a\r\n");
   EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
 }
@@ -77,7 +85,7 @@ TEST(SortAirports, KeepsTheFirstOfEqualIdsInSortedOrder) {
   TempFolder folder;
   // The empty line does not end the data; " E " is the ID E.
   const std::string input = folder.Write("ap.txt", "E,a\r\n\r\nC,b\r\n E ,c\r\nA,d\r\nE,e\r\nB,f");
-  const Performed run(SortAirports, input, folder.Name("out.txt"));
+  const Performed run(Operation::SortAirports, input, folder.Name("out.txt"));
   EXPECT_EQ(ReadBytes(folder.Name("out.txt")), "A,d\r\nB,f\r\nC,b\r\n E ,c\r\n");
 }
 
@@ -85,7 +93,7 @@ TEST(MergeAircraft, SkipsBlankNamesAndMergesSharedLinesAndRepeatedFilesOnce) {
   TempFolder folder;
   const std::string first = folder.Write("a.txt", "AC#4,x\r\nAC#1,a\r\n");
   const std::string second = folder.Write("b.txt", "AC#4,y\r\nAC#4,x\r\n");
-  const Performed run(MergeAircraft,
+  const Performed run(Operation::MergeAircraft,
                       "\r\n  " + first + " \r\n   \r\n\r\n" + second + "\r\n" + first + "\r\n",
                       folder.Name("out.txt"));
   EXPECT_EQ(run.outcome.Icon, MessageIcon::Information);
@@ -98,7 +106,7 @@ TEST(MergeFlightPlans, AnUnreadableNumberInAnyInputLeavesTheOutputUntouched) {
   const std::string bad = folder.Write("b.txt", "AC#1,a\r\nAC#x,b\r\n");
   // Files are taken in turn: the bad line is named, not the missing file after it.
   const Performed run(
-      MergeFlightPlans,
+      Operation::MergeFlightPlans,
       folder.Write("a.txt", "AC#3,c") + "\r\n" + bad + "\r\n" + folder.Name("missing.txt"), output);
   EXPECT_EQ(run.outcome, (Message{MessageIcon::Critical, "Error",
                                   "Error during merge.\r\nline 2 of \"" + bad +
@@ -111,7 +119,7 @@ TEST(SortAirports, AnOutputNamingAFolderFailsAndLeavesTheFolderEmpty) {
   TempFolder folder;
   std::filesystem::create_directory(folder.Path() / "out");
   const std::string output = folder.Name("out") + "/";
-  const Performed run(SortAirports, folder.Write("ap.txt", "ABCD,1"), output);
+  const Performed run(Operation::SortAirports, folder.Write("ap.txt", "ABCD,1"), output);
   const std::string failed = "Error during sort.\r\ncannot replace \"" + output + "\": ";
   EXPECT_EQ(run.outcome.Text.substr(0, failed.size()), failed);
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "out"));

@@ -8,15 +8,16 @@
 #include <ostream>
 
 #include "FaultInjection.h"
+#include "platform/Paths.h"
+#include "records/Messages.h"
 #include "records/Operations.h"
-#include "shell/Paths.h"
 #include "support/MessagePrinter.h"
 #include "worldai/WorldAIConversion.h"
 
 namespace fw::test {
 namespace {
 
-void NoWait(std::string_view) {}
+void NoWait(Step) {}
 
 struct Scenario {
   std::string Name;
@@ -50,10 +51,8 @@ std::string Numbered(const char* prefix, bool ascending) {
   return text;
 }
 
-using Routine = Message (*)(const OperationTexts&, const WaitMessage&, FileSystem&);
-
 // Sorts or merges of one kind of file: a box such as "Airports successfully merged!".
-Scenario SortOrMerge(const char* name, Routine routine, const char* kind, bool merge,
+Scenario SortOrMerge(const char* name, Operation routine, const char* kind, bool merge,
                      bool airports = false) {
   const char* prefix = airports ? "K" : "AC#";
   // Merges take a small file too, whose lines go before and after the big one's.
@@ -74,10 +73,12 @@ Scenario SortOrMerge(const char* name, Routine routine, const char* kind, bool m
   s.Reads = static_cast<int>(reads.size());
   s.Writes = s.Replaces = 1;
   s.Run = [routine, merge](const TempFolder& folder, FileSystem& fs) {
-    const std::string inputs =
-        merge ? folder.Name("big.txt") + "\r\n " + folder.Name("small.txt") + " \r\n"
-              : folder.Name("big.txt");
-    return routine(OperationTexts{inputs, folder.Name("out.txt"), {}, {}, false}, NoWait, fs);
+    OperationRequest request;
+    request.Inputs = {folder.Name("big.txt")};
+    if (merge)
+      request.Inputs = {folder.Name("big.txt"), " " + folder.Name("small.txt") + " ", ""};
+    request.Output = folder.Name("out.txt");
+    return OutcomeMessage(routine, RunOperation(routine, request, NoWait, fs));
   };
   s.Success = {MessageIcon::Information, merge ? "Merge Success" : "Sort Success",
                std::string(kind) + (merge ? " successfully merged!" : " successfully sorted!")};
@@ -100,10 +101,14 @@ Scenario WorldAIConversion() {
   s.Reads = 3;
   s.Writes = s.Replaces = 1;
   s.Run = [](const TempFolder& folder, FileSystem& fs) {
-    return ConvertWorldAIAircraftList(WithTrailingSeparator(folder.Path().string()), fs);
+    const auto converted =
+        ConvertWorldAIAircraftList(WithTrailingSeparator(folder.Path().string()), fs);
+    return converted
+               ? Message{MessageIcon::Information, "Success", std::string(kConversionSuccessText)}
+               : Message{MessageIcon::Exclamation, "Error", converted.error().Message};
   };
   s.Success = {MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
-  s.FailureText = "Error in frmMain:cmdChangeWorldAIAircraft_Click(): ";
+  s.FailureText = "";
   s.FailureIcon = MessageIcon::Exclamation;
   s.Fault = [before = s.Before](FileStep step, int nth) {
     const char* reads[] = {"Aircraft Codes.txt", "Airline Codes.txt", "AddToAircraft.txt"};
@@ -141,9 +146,12 @@ Scenario NumberChange(bool backups) {
   s.Reads = s.Writes = 3;
   s.Replaces = backups ? 6 : 3;
   s.Run = [backups](const TempFolder& folder, FileSystem& fs) {
-    const std::string list =
-        folder.Name("A.txt") + "\r\n" + folder.Name("B.txt") + "\r\n\r\n" + folder.Name("C.txt");
-    return ChangeACNumbers(OperationTexts{list, {}, "5", "7", backups}, NoWait, fs);
+    OperationRequest request;
+    request.Inputs = {folder.Name("A.txt"), folder.Name("B.txt"), "", folder.Name("C.txt")};
+    request.From = 5;
+    request.To = 7;
+    request.Backup = backups;
+    return OutcomeMessage(Operation::ChangeACNumbers, ChangeACNumbers(request, NoWait, fs));
   };
   s.Success = {MessageIcon::Information, "Aircraft # Change Success",
                "3 aircraft numbers successfully changed!"};
@@ -199,13 +207,14 @@ TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachOperation, EveryFault,
-    ::testing::Values(SortOrMerge("SortFlightPlans", SortFlightPlans, "Flight plans", false),
-                      SortOrMerge("MergeFlightPlans", MergeFlightPlans, "Flight plans", true),
-                      SortOrMerge("SortAirports", SortAirports, "Airports", false, true),
-                      SortOrMerge("MergeAirports", MergeAirports, "Airports", true, true),
-                      SortOrMerge("SortAircraft", SortAircraft, "Aircraft", false),
-                      SortOrMerge("MergeAircraft", MergeAircraft, "Aircraft", true),
-                      WorldAIConversion(), NumberChange(false), NumberChange(true)),
+    ::testing::Values(
+        SortOrMerge("SortFlightPlans", Operation::SortFlightPlans, "Flight plans", false),
+        SortOrMerge("MergeFlightPlans", Operation::MergeFlightPlans, "Flight plans", true),
+        SortOrMerge("SortAirports", Operation::SortAirports, "Airports", false, true),
+        SortOrMerge("MergeAirports", Operation::MergeAirports, "Airports", true, true),
+        SortOrMerge("SortAircraft", Operation::SortAircraft, "Aircraft", false),
+        SortOrMerge("MergeAircraft", Operation::MergeAircraft, "Aircraft", true),
+        WorldAIConversion(), NumberChange(false), NumberChange(true)),
     [](const ::testing::TestParamInfo<Scenario>& info) { return info.param.Name; });
 
 }  // namespace

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "platform/Paths.h"
+#include "records/Messages.h"
 #include "records/Operations.h"
-#include "shell/Paths.h"
 #include "support/MessagePrinter.h"
 #include "support/TempFolder.h"
 #include "worldai/WorldAIConversion.h"
@@ -17,16 +18,16 @@ using namespace std::string_literals;
 using test::ReadBytes;
 using test::TempFolder;
 
-void NoWait(std::string_view) {}
-
-using Operation = Message (*)(const OperationTexts&, const WaitMessage&, FileSystem&);
+void NoWait(Step) {}
 
 // Runs the operation on the bytes; the message and the output's bytes, or "(no output)".
 std::pair<Message, std::string> RunOn(std::string_view input, Operation operation,
                                       const TempFolder& folder = TempFolder()) {
   const std::string in = folder.Write("in.txt", input);
-  const Message outcome = operation(OperationTexts{in, folder.Name("out.txt"), {}, {}, false},
-                                    NoWait, NativeFileSystem());
+  OperationRequest request;
+  request.Inputs = {in};
+  request.Output = folder.Name("out.txt");
+  const Message outcome = OutcomeMessage(operation, RunOperation(operation, request, NoWait));
   const bool written = std::filesystem::exists(folder.Path() / "out.txt");
   return {outcome, written ? ReadBytes(folder.Path() / "out.txt") : "(no output)"};
 }
@@ -40,7 +41,7 @@ TEST(HostileRecordFiles, AreSortedByTheFileRulesWithEveryByteKept) {
   const std::string badUtf8 = "AC#3,\xC3\x28,\xED\xA0\x80,\xF8\x88\x80\x80\x80,\xFF\xFE";
   const std::string longLine = "AC#9," + std::string(6 << 20, 'x') + "\xE9";
   const std::string otherLong = longLine.substr(0, longLine.size() - 1) + "\xEA";
-  const Operation fp = SortFlightPlans, ap = SortAirports;
+  const Operation fp = Operation::SortFlightPlans, ap = Operation::SortAirports;
   const struct {
     Operation Sort;
     std::string Input, Output;
@@ -88,7 +89,7 @@ TEST(HostileRecordFiles, NumbersThatAreNoNumbersStopWithTheLineNamedAndNoOutput)
   for (const auto& row : rows) {
     SCOPED_TRACE(row.Input.substr(0, 40));
     const TempFolder folder;
-    const auto [outcome, output] = RunOn(row.Input, SortFlightPlans, folder);
+    const auto [outcome, output] = RunOn(row.Input, Operation::SortFlightPlans, folder);
     EXPECT_EQ(outcome.Icon, MessageIcon::Critical);
     std::string description = row.Description;
     if (const auto at = description.find('%'); at != std::string::npos) {
@@ -102,27 +103,33 @@ TEST(HostileRecordFiles, NumbersThatAreNoNumbersStopWithTheLineNamedAndNoOutput)
 TEST(HostileRecordFiles, MinusZeroIsNumberZeroForTheNumberChange) {
   TempFolder folder;
   const std::string file = folder.Write("fp.txt", "AC#-0,x\r\nAC#1,a\r\n");
-  const Message changed =
-      ChangeACNumbers(OperationTexts{file, {}, "0", "5", false}, NoWait, NativeFileSystem());
-  EXPECT_EQ(changed.Text, "1 aircraft numbers successfully changed!");
+  OperationRequest request;
+  request.Inputs = {file};
+  request.From = 0;
+  request.To = 5;
+  request.Backup = false;
+  const Result<Completed> changed = ChangeACNumbers(request, NoWait);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(changed.value().Changed, 1);
   EXPECT_EQ(ReadBytes(file), "AC#1,a\r\nAC#5,x\r\n");
 }
 
 TEST(HostileWorldAIList, ConvertsOrStopsBeforeAnythingIsWritten) {
-  const Message converted{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
+  const Message converted_box{MessageIcon::Information, "Success",
+                              "AC.txt File Successfully Created!"};
   const std::string lead = "A\0\xFF\xC3("s + std::string(3 << 20, 'w') + " ";
-  const std::string error = "Error in frmMain:cmdChangeWorldAIAircraft_Click(): ";
+  const std::string error;
   const struct {
     std::string Aircraft, Airlines, List, Outcome, Converted;
   } rows[] = {
       {"AB1,Alpha One\r\n", "QQQ,Quebec Air\r\nRRR\r\n\r\n", "x ai QQQ AB1\"",
        error + "\"Airline Codes.txt\": the last entry has no name", "old"},
       // Five characters after the marker give the empty airline code, which a table may name.
-      {"AB1,Alpha One\r\n", ",Nobody\r\n", "x ai  AB1\"\r\nai \t\t\t\t\t", converted.Text,
+      {"AB1,Alpha One\r\n", ",Nobody\r\n", "x ai  AB1\"\r\nai \t\t\t\t\t", converted_box.Text,
        "x ai Alpha One Nobody\"\r\nai \t\t\t Nobody\"\r\n"},
-      {"AB1,Alpha One\r\n", "QQQ,Quebec Air\r\n", lead + "AI QQQ AB1\"", converted.Text,
+      {"AB1,Alpha One\r\n", "QQQ,Quebec Air\r\n", lead + "AI QQQ AB1\"", converted_box.Text,
        lead + "ai Alpha One Quebec Air\"\r\n"},
-      {"", "", "", converted.Text, ""},
+      {"", "", "", converted_box.Text, ""},
       {"", "", "\r\n", error + "line 1 of \"AddToAircraft.txt\": the line is blank", "old"},
       {"", "", "a\0i QQQ AB1\""s, error + "line 1 of \"AddToAircraft.txt\": no \"ai \" marker",
        "old"},
@@ -134,9 +141,12 @@ TEST(HostileWorldAIList, ConvertsOrStopsBeforeAnythingIsWritten) {
     folder.Write("Aircraft Codes.txt", row.Aircraft);
     folder.Write("Airline Codes.txt", row.Airlines);
     folder.Write("AddToAircraft.txt", row.List);
-    const Message outcome =
+    const Result<void> converted =
         ConvertWorldAIAircraftList(WithTrailingSeparator(folder.Path().string()));
-    EXPECT_EQ(outcome.Icon, row.Converted == "old" ? MessageIcon::Exclamation : converted.Icon);
+    const Message outcome =
+        converted ? converted_box
+                  : Message{MessageIcon::Exclamation, "Error", converted.error().Message};
+    EXPECT_EQ(outcome.Icon, row.Converted == "old" ? MessageIcon::Exclamation : converted_box.Icon);
     EXPECT_EQ(outcome.Text, row.Outcome);
     EXPECT_EQ(ReadBytes(folder.Path() / "AC.txt"), row.Converted);
   }

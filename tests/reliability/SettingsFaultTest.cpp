@@ -10,8 +10,8 @@
 #include <tuple>
 
 #include "FaultInjection.h"
-#include "dialog/SettingsFile.h"
 #include "dialog/frmShowFiles.h"
+#include "settings/SettingsFile.h"
 #include "support/FakePlatform.h"
 
 namespace fw::test {
@@ -32,7 +32,7 @@ class SettingsFaults : public ::testing::Test {
     frmShowFiles dialog(
         {real.Boxes, real.Files, real.Documents, real.Pointer, faulty, real.ProgramFolder}, nullptr,
         [] {});
-    dialog.SelectOperation(0);
+    dialog.SelectOperation(Operation::SortFlightPlans);
     dialog.findChild<QPlainTextEdit*>("txtInputFiles")->setPlainText(QString::fromStdString(m_in));
     dialog.findChild<QLineEdit*>("txtOutputFile")->setText(QString::fromStdString(m_out));
     dialog.findChild<QPushButton*>("cmdExecute")->click();

@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, EachButtonOpensItsOperationFreshAndClosingBringsTheWindow
     frmShowFiles* dialog = m_window->OperationDialog();
     ASSERT_NE(dialog, nullptr) << name;
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->TypeOfOperation(), code) << name;
+    EXPECT_EQ(static_cast<int>(dialog->TypeOfOperation()), code) << name;
     EXPECT_EQ(dialog->parentWidget(), m_window.get()) << "the main window owns the dialog";
     FindInDialog<QCheckBox>("chkBackup")->setChecked(false);
     QPointer<frmShowFiles> closed = dialog;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 #include "support/TempFolder.h"
 #include "windows/WindowsTestSupport.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 #include "support/TempFolder.h"
 #include "windows/WindowsTestSupport.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dialog/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/TempFolder.h"
 #include "windows/WindowsTestSupport.h"
 

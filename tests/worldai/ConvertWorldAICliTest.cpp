@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/Paths.h"
 #include "platform/Result.h"
-#include "shell/Paths.h"
 #include "support/TempFolder.h"
 
 #ifndef _WIN32

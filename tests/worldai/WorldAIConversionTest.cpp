@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 #include "support/TempFolder.h"
 #include "worldai/WorldAIConversion.h"
 
@@ -32,13 +32,12 @@ TEST_F(WorldAIFolder, ReplacesBothCodesByNamesInSwappedOrder) {
   m_folder.Write("AddToAircraft.txt",
                  "  AC#1,250,\"ai QQQ AB1\"  \nAC#2,7,\"AI  XX  ZZ9\"\r"
                  "Mumbai ai QQQ AB1\"\r\nx ai  AB1\"");
-  EXPECT_EQ(ConvertWorldAIAircraftList(Folder()),
-            (Message{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"}));
+  ASSERT_TRUE(ConvertWorldAIAircraftList(Folder()));
   EXPECT_EQ(ConvertedList(),
             "AC#1,250,\"ai Alpha One Quebec Air\"\r\nAC#2,7,\"ai ZZ9 XX\"\r\n"
             "Mumbai Alpha One ai QQQ\"\r\nx ai Alpha One \"\r\n");
   m_folder.Write("AddToAircraft.txt", "");
-  EXPECT_EQ(ConvertWorldAIAircraftList(Folder()).Title, "Success");
+  ASSERT_TRUE(ConvertWorldAIAircraftList(Folder()));
   EXPECT_EQ(ConvertedList(), "");
 }
 
@@ -70,10 +69,9 @@ TEST_F(WorldAIFolder, AFailureLeavesAnExistingListAsItWas) {
     else
       m_folder.Write(broken.file, broken.bytes);
     const auto entries = m_folder.Entries();
-    EXPECT_EQ(
-        ConvertWorldAIAircraftList(Folder()),
-        (Message{MessageIcon::Exclamation, "Error",
-                 "Error in frmMain:cmdChangeWorldAIAircraft_Click(): " + broken.description}));
+    const Result<void> converted = ConvertWorldAIAircraftList(Folder());
+    ASSERT_FALSE(converted);
+    EXPECT_EQ(converted.error().Message, broken.description);
     EXPECT_EQ(ConvertedList(), "old list\r\n");
     EXPECT_EQ(m_folder.Entries(), entries);
   }

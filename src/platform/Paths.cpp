@@ -1,4 +1,4 @@
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 
 #include <filesystem>
 #include <system_error>

@@ -2,29 +2,12 @@
 
 #include <filesystem>
 
-#include "dialog/SettingsFile.h"
-#include "dialog/SettingsKeys.h"
+#include "settings/InputList.h"
+#include "settings/SettingsFile.h"
 #include "support/TempFolder.h"
 
 namespace fw {
 namespace {
-
-TEST(SettingsKeys, EachOperationHasItsOwnKeysAndTheNumberChangeNoOutputKey) {
-  const char* const keys[][2] = {{"SortFPFile", "SortFPFile"},
-                                 {"MergeFPFiles", "MergeFPFile"},
-                                 {"EvalFPFiles", "EvalFPFile"},
-                                 {"SortAPFile", "SortAPFile"},
-                                 {"MergeAPFiles", "MergeAPFile"},
-                                 {"SortACFile", "SortACFile"},
-                                 {"MergeACFiles", "MergeACFile"},
-                                 {"ChangeACNumsFiles", ""},
-                                 {"", ""}};
-  for (int code = 0; code < 9; ++code) {
-    EXPECT_EQ(InputFilesKey(code), keys[code][0]) << code;
-    EXPECT_EQ(OutputFileKey(code), keys[code][1]) << code;
-  }
-  EXPECT_EQ(OutputFileKey(-1), "");
-}
 
 TEST(SettingsKeys, InputListIsStoredWithCommasBetweenTheLines) {
   const std::pair<const char*, const char*> both[] = {

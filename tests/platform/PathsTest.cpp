@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 #include "support/TempFolder.h"
 
 namespace fw {

@@ -1,11 +1,11 @@
-#include "dialog/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 // Bytes pass through unconverted: names are 8-bit text in the system's encoding.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include "platform/AtomicFile.h"
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 
 namespace fw {
 
