@@ -1,11 +1,6 @@
-#include <QCheckBox>
-#include <QFrame>
-#include <QLineEdit>
 #include <exception>
 
-#include "dialog/FileDropBoxes.h"
 #include "dialog/frmShowFiles.h"
-#include "platform/qt/QtText.h"
 #include "records/AircraftNumber.h"
 #include "records/Messages.h"
 #include "records/OperationTable.h"
@@ -13,6 +8,20 @@
 #include "records/Texts.h"
 
 namespace fw {
+namespace {
+
+// The input box as an operation takes it: a sort's whole text is its one input, the other
+// operations take one name a line.
+std::vector<std::string> InputsOf(Operation operation, const std::string& boxText) {
+  if (InfoOf(operation).Input == Inputs::One)
+    return {boxText};
+  std::vector<std::string> inputs;
+  for (const std::string_view line : SplitAtCrLf(boxText))
+    inputs.emplace_back(line);
+  return inputs;
+}
+
+}  // namespace
 
 void frmShowFiles::cmdExecute_Click() {
   bool busy = false;
@@ -20,48 +29,42 @@ void frmShowFiles::cmdExecute_Click() {
     // Names are remembered as they stand, also when they are then refused.
     SaveInputFiles();
     SaveOutputFile();
-    const std::string inputText = InputFilesText();
     OperationRequest request;
-    if (InfoOf(m_typeOfOperation).Input == Inputs::One) {
-      request.Inputs = {inputText};
-    } else {
-      for (const std::string_view line : SplitAtCrLf(inputText))
-        request.Inputs.emplace_back(line);
-    }
-    request.Output = FromQString(txtOutputFile->text());
-    if (auto invalid = ValidateFiles(m_typeOfOperation, request.Inputs, request.Output)) {
+    request.Inputs = InputsOf(m_typeOfOperation, m_view.Text(DialogControl::txtInputFiles));
+    request.Output = m_view.Text(DialogControl::txtOutputFile);
+    if (const auto invalid = ValidateFiles(m_typeOfOperation, request.Inputs, request.Output)) {
       m_services.Boxes.Show(InvalidMessage(*invalid));
       return;
     }
     if (m_typeOfOperation == Operation::ChangeACNumbers) {
-      const std::string from = FromQString(txtFrom->text());
-      const std::string to = FromQString(txtTo->text());
-      if (auto invalid = ValidateACNumbers(from, to)) {
+      const std::string from = m_view.Text(DialogControl::txtFrom);
+      const std::string to = m_view.Text(DialogControl::txtTo);
+      if (const auto invalid = ValidateACNumbers(from, to)) {
         m_services.Boxes.Show(InvalidMessage(*invalid));
         return;
       }
-      // Checked above: both are runs of digits that fit.
+      // Validation let through only runs of digits that fit.
       request.From = ParseAircraftNumber(from).value_or(0);
       request.To = ParseAircraftNumber(to).value_or(0);
       request.ToText = to;
-      request.Backup = chkBackup->isChecked();
+      request.Backup = m_view.Ticked(DialogControl::chkBackup);
     }
     m_services.Pointer.SetBusy();
     busy = true;
-    fraWait->show();
-    fraWait->repaint();
+    m_view.SetVisible(DialogControl::fraWait, true);
+    m_view.RepaintNow(DialogControl::fraWait);
     const Operation operation = m_typeOfOperation;
     const Result<Completed> outcome = RunOperation(
-        operation, request,
-        [this, operation](Step step) { SetWaitMessage(WaitText(operation, step)); }, m_services.Fs);
-    fraWait->hide();
+        operation, request, [&](Step step) { SetWaitMessage(WaitText(operation, step)); },
+        m_app.Fs);
+    m_view.SetVisible(DialogControl::fraWait, false);
     if (operation != Operation::EvaluateFlightPlans)
       m_services.Boxes.Show(OutcomeMessage(operation, outcome));
     m_services.Pointer.Restore();
     busy = false;
     CloseDialog();
   } catch (const std::exception& failure) {
-    fraWait->hide();
+    m_view.SetVisible(DialogControl::fraWait, false);
     if (busy)
       m_services.Pointer.Restore();
     ShowFailure("cmdExecute_Click", failure.what());
@@ -71,20 +74,6 @@ void frmShowFiles::cmdExecute_Click() {
 
 void frmShowFiles::cmdCancel_Click() {
   CloseDialog();
-}
-
-void frmShowFiles::CloseDialog() {
-  m_closed = true;
-  hide();
-  deleteLater();
-  if (m_showMainWindow)
-    m_showMainWindow();
-}
-
-void frmShowFiles::ShowFailure(std::string_view routine, std::string_view description) {
-  m_services.Boxes.Show(
-      Message{MessageIcon::Critical, "Error",
-              "Error in frmShowFiles:" + std::string(routine) + "\r\n" + std::string(description)});
 }
 
 }  // namespace fw

@@ -1,9 +1,6 @@
-#include <QLineEdit>
 #include <exception>
 
-#include "dialog/FileDropBoxes.h"
 #include "dialog/frmShowFiles.h"
-#include "platform/qt/QtText.h"
 #include "records/OperationTable.h"
 #include "records/Texts.h"
 
@@ -29,7 +26,7 @@ void frmShowFiles::cmdBrowseOutput_Click() {
     const std::string name = m_services.Files.AskFileName(m_commonDialog1);
     if (name.empty())
       return;
-    txtOutputFile->setText(ToQString(name));
+    m_view.SetText(DialogControl::txtOutputFile, name);
   } catch (const std::exception& failure) {
     ShowFailure("cmdBrowseOutput_Click", failure.what());
   }
@@ -37,33 +34,21 @@ void frmShowFiles::cmdBrowseOutput_Click() {
 
 // A sort takes one file, so its name replaces the box; the others collect a list, one name a line.
 void frmShowFiles::AddInputFile(const std::string& name) {
-  const std::string current = InputFilesText();
+  const std::string current = m_view.Text(DialogControl::txtInputFiles);
   if (IsBlank(current) || InfoOf(m_typeOfOperation).Input == Inputs::One)
-    SetInputFilesText(name);
+    m_view.SetText(DialogControl::txtInputFiles, name);
   else
-    SetInputFilesText(current + "\r\n" + name);
+    m_view.SetText(DialogControl::txtInputFiles, current + "\r\n" + name);
 }
 
-void frmShowFiles::InputFilesDropped(const QStringList& names) {
-  for (const QString& name : names)
-    AddInputFile(FromQString(name));
+void frmShowFiles::InputFilesDropped(const std::vector<std::string>& names) {
+  for (const std::string& name : names)
+    AddInputFile(name);
 }
 
-void frmShowFiles::OutputFileDropped(const QStringList& names) {
-  if (!names.isEmpty())
-    txtOutputFile->setText(names.constLast());
-}
-
-std::string frmShowFiles::InputFilesText() const {
-  QString text = txtInputFiles->toPlainText();
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return FromQString(text);
-}
-
-void frmShowFiles::SetInputFilesText(std::string_view crLfText) {
-  txtInputFiles->setPlainText(
-      ToQString(crLfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+void frmShowFiles::OutputFileDropped(const std::vector<std::string>& names) {
+  if (!names.empty())
+    m_view.SetText(DialogControl::txtOutputFile, names.back());
 }
 
 }  // namespace fw

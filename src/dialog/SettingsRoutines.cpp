@@ -1,11 +1,8 @@
-#include <QLineEdit>
-
-#include "dialog/FileDropBoxes.h"
 #include "dialog/frmShowFiles.h"
-#include "platform/qt/QtText.h"
 #include "records/OperationTable.h"
 #include "settings/InputList.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 
 namespace fw {
 
@@ -30,36 +27,36 @@ void frmShowFiles::SaveOutputFile() {
 }
 
 void frmShowFiles::GetINIFile(std::string_view key, std::int32_t outputFlag) {
-  const Result<SettingsFile> settings = SettingsFile::Load(m_services.Fs, SettingsPath());
+  const SettingsPaths paths = LocateSettings(m_app.ProgramFolder, m_app.UserSettingsFolder);
+  const Result<SettingsFile> settings = SettingsFile::Load(m_app.Fs, paths.Read);
   if (!settings) {
     ShowFailure("GetINIFile", settings.error().Message);
     return;
   }
   if (outputFlag != 0) {
-    txtOutputFile->setText(ToQString(settings.value().Get(kOutputFilesSection, key)));
+    m_view.SetText(DialogControl::txtOutputFile, settings.value().Get(kOutputFilesSection, key));
   } else {
-    SetInputFilesText(DecodeInputList(settings.value().Get(kInputFilesSection, key)));
+    m_view.SetText(DialogControl::txtInputFiles,
+                   DecodeInputList(settings.value().Get(kInputFilesSection, key)));
   }
 }
 
 void frmShowFiles::SaveINIFile(std::string_view key, std::int32_t outputFlag) {
-  Result<SettingsFile> settings = SettingsFile::Load(m_services.Fs, SettingsPath());
+  const SettingsPaths paths = LocateSettings(m_app.ProgramFolder, m_app.UserSettingsFolder);
+  Result<SettingsFile> settings = SettingsFile::Load(m_app.Fs, paths.Read);
   if (!settings) {
     ShowFailure("SaveINIFile", settings.error().Message);
     return;
   }
   if (outputFlag != 0) {
-    settings.value().Set(kOutputFilesSection, key, FromQString(txtOutputFile->text()));
+    settings.value().Set(kOutputFilesSection, key, m_view.Text(DialogControl::txtOutputFile));
   } else {
-    settings.value().Set(kInputFilesSection, key, EncodeInputList(InputFilesText()));
+    settings.value().Set(kInputFilesSection, key,
+                         EncodeInputList(m_view.Text(DialogControl::txtInputFiles)));
   }
-  // A program folder without write access only means the names are not remembered; the
-  // operation itself must not be held up by it.
-  (void)settings.value().Save(m_services.Fs, SettingsPath());
-}
-
-std::string frmShowFiles::SettingsPath() const {
-  return m_services.ProgramFolder + std::string(kSettingsFileName);
+  // A folder without write access only means the names are not remembered; the operation
+  // itself must not be held up by it.
+  (void)settings.value().Save(m_app.Fs, paths.Write);
 }
 
 }  // namespace fw

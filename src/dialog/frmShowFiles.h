@@ -1,36 +1,32 @@
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "dialog/FileDropBoxes.h"
+#include "dialog/DialogView.h"
 #include "platform/FileDialog.h"
-#include "platform/Message.h"
 #include "platform/UiServices.h"
 #include "records/Operation.h"
-
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace fw {
 
 // The operation dialog: set up for one operation, it takes the input and output names, remembers
-// them in the settings file, validates them and runs the operation. It is created for one use
-// and destroyed when it closes; closing it from its title bar is Cancel.
-class frmShowFiles final : public QWidget {
+// them in the settings file, validates them and runs the operation. It knows no toolkit: it works
+// its window through a DialogView, and lives as long as that window.
+class frmShowFiles {
  public:
-  // Creates the dialog in its design-time state, owned by owner (which may be null);
-  // showMainWindow runs when the dialog closes.
-  frmShowFiles(const UiServices& services, QWidget* owner, std::function<void()> showMainWindow);
+  // The dialog in its design-time state; showMainWindow runs when it closes.
+  frmShowFiles(DialogView& view, const WindowServices& services, const AppContext& app,
+               std::function<void()> showMainWindow);
 
-  // Prepares the dialog for an operation code: titles, captions, layout, remembered names.
-  // A failure is reported in the error box; the steps after it are skipped.
+  // Lays the wait frame over every other control; runs once, before SelectOperation.
+  void Form_Load();
+
+  // Prepares the dialog for an operation: titles, captions, layout, remembered names. A failure is
+  // reported in the error box; the steps after it are skipped.
   void SelectOperation(Operation typeOfOperation);
 
   // Shows a wait text at once, without processing window events.
@@ -44,6 +40,14 @@ class frmShowFiles final : public QWidget {
   void cmdBrowseOutput_Click();
   void cmdExecute_Click();
   void cmdCancel_Click();
+
+  // Files dropped on the input box are added as browsing adds them; on the output box the last
+  // one becomes the output name.
+  void InputFilesDropped(const std::vector<std::string>& names);
+  void OutputFileDropped(const std::vector<std::string>& names);
+
+  // The window's close control: Cancel, unless Execute or Cancel has closed it already.
+  void Form_Close();
 
   // Fill or save the file boxes from or to the settings file for the current operation.
   void LoadInputFiles();
@@ -60,56 +64,28 @@ class frmShowFiles final : public QWidget {
 
   Operation TypeOfOperation() const { return m_typeOfOperation; }
 
-  // True once Execute or Cancel has closed the dialog; it is deleted on the next event cycle.
+  // True once Execute or Cancel has closed the dialog.
   bool IsClosed() const { return m_closed; }
-
-  // The input box's text with its lines separated by CR LF, as the core reads it.
-  std::string InputFilesText() const;
 
   // The file dialog component's settings for the next showing.
   const FileDialogRequest& CommonDialog1() const { return m_commonDialog1; }
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
-  void CreateControls();
-  void CreateWaitFrame();
-  void SetTabOrder();
-  void Form_Load();
   void SetOperationCaptions();
   void ArrangeControls();
-
-  void SetInputFilesText(std::string_view crLfText);
   void AddInputFile(const std::string& name);
-  void InputFilesDropped(const QStringList& names);
-  void OutputFileDropped(const QStringList& names);
-
+  // Runs the operation once the names and numbers passed validation.
+  void Execute();
   void ShowFailure(std::string_view routine, std::string_view description);
-  std::string SettingsPath() const;
   void CloseDialog();
 
-  UiServices m_services;
+  DialogView& m_view;
+  WindowServices m_services;
+  AppContext m_app;
   std::function<void()> m_showMainWindow;
   Operation m_typeOfOperation = Operation::SortFlightPlans;
   FileDialogRequest m_commonDialog1;
   bool m_closed = false;
-
-  QLabel* lblInputFiles = nullptr;
-  InputFilesBox* txtInputFiles = nullptr;
-  QPushButton* cmdBrowseInput = nullptr;
-  QLabel* lblFrom = nullptr;
-  QLineEdit* txtFrom = nullptr;
-  QLabel* lblTo = nullptr;
-  QLineEdit* txtTo = nullptr;
-  QCheckBox* chkBackup = nullptr;
-  QLabel* lblOutputFiles = nullptr;
-  OutputFileBox* txtOutputFile = nullptr;
-  QPushButton* cmdBrowseOutput = nullptr;
-  QPushButton* cmdExecute = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QFrame* fraWait = nullptr;
-  QLabel* lblWait = nullptr;
 };
 
 }  // namespace fw

@@ -20,7 +20,7 @@ struct FileDialogRequest {
   bool FileMustExist = false;    // only names of existing files are accepted
 };
 
-// The platform's file dialog.
+// The platform's file and folder dialogs.
 class FileDialog {
  public:
   virtual ~FileDialog() = default;
@@ -28,6 +28,10 @@ class FileDialog {
   // Shows a modal open-file dialog; returns the chosen file's full name, empty when the user
   // cancelled. Never asks whether an existing file may be overwritten.
   virtual std::string AskFileName(const FileDialogRequest& request) = 0;
+
+  // Shows a modal folder dialog with title, opened at startFolder (the platform's choice when it
+  // is empty); returns the chosen folder's full name, empty when the user cancelled.
+  virtual std::string AskFolder(const std::string& title, const std::string& startFolder) = 0;
 };
 
 }  // namespace fw

@@ -56,6 +56,22 @@ bool FileExists(const std::string& path) {
 #endif
 }
 
+bool MakeFolders(const std::string& folder) {
+  if (folder.empty() || FileExists(folder))
+    return !folder.empty();
+#ifdef _WIN32
+  // Each level in turn, with names in the system's code page as FileExists reads them.
+  for (std::size_t at = folder.find_first_of("\\/", 3); at != std::string::npos;
+       at = folder.find_first_of("\\/", at + 1))
+    CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+  CreateDirectoryA(folder.c_str(), nullptr);
+#else
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(folder), error);
+#endif
+  return FileExists(folder);
+}
+
 std::string GetFolder(std::string_view path, bool includeTrailingSeparator, char separator) {
   const std::size_t last = path.rfind(separator);
   if (last == std::string_view::npos)

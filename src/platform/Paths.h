@@ -21,6 +21,9 @@ std::string WithTrailingSeparator(std::string folder, char separator = kSeparato
 // True when path names an existing file or folder; false for an empty, malformed or missing name.
 bool FileExists(const std::string& path);
 
+// Creates folder and the folders above it that are missing; true when it exists afterwards.
+bool MakeFolders(const std::string& folder);
+
 // The part of path before its last separator, with one separator appended when
 // includeTrailingSeparator; empty when path holds no separator.
 std::string GetFolder(std::string_view path, bool includeTrailingSeparator,

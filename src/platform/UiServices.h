@@ -10,15 +10,24 @@
 
 namespace fw {
 
-// What the windows reach the platform through; tests put fakes and a temporary folder here.
-struct UiServices {
+// What one window reaches the platform through: boxes and file dialogs it owns, and the busy
+// pointer over it. Each toolkit's view makes them for its own window; tests put fakes here.
+struct WindowServices {
   MessageBoxes& Boxes;
   FileDialog& Files;
-  DocumentOpener& Documents;
   BusyPointer& Pointer;
+};
+
+// What the whole program shares: the file system, the desktop, and where its files live.
+struct AppContext {
   FileSystem& Fs;
-  // The program's folder, ending in a separator: settings file, help page and World AI files.
+  DocumentOpener& Documents;
+  // The program's folder, ending in a separator: help page and World AI files.
   std::string ProgramFolder;
+  // The user's own settings folder, ending in a separator, when the program's folder cannot be
+  // written to; empty when the settings file lives beside the program (see
+  // settings/SettingsLocation.h).
+  std::string UserSettingsFolder;
 };
 
 }  // namespace fw

@@ -50,6 +50,8 @@ Result<void> SettingsFile::Save(FileSystem& fs, const std::string& path) const {
   std::string text;
   if (m_document->Ini.Save(text) < 0)
     return FormatError("cannot write the settings of " + Quoted(path));
+  // A user's own settings folder is made on the first save.
+  (void)MakeFolders(GetFolder(path, false));
   Result<AtomicFileWriter> writer = AtomicFileWriter::Create(fs, path);
   if (!writer)
     return writer.error();

@@ -32,7 +32,8 @@ class SettingsFile {
   // Gives key in section the value, adding the section or the key where missing.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
-  // Writes the settings to path, replacing the file atomically; fails when it cannot be written.
+  // Writes the settings to path, replacing the file atomically and making its folder when missing;
+  // fails when it cannot be written.
   Result<void> Save(FileSystem& fs, const std::string& path) const;
 
  private:

@@ -1,29 +1,29 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
-#include <cstdint>
 #include <string>
 
 #include "platform/UiServices.h"
 #include "records/Operation.h"
-
-class QGroupBox;
-class QPushButton;
+#include "shell/MainDesign.h"
+#include "shell/MainView.h"
 
 namespace fw {
-
-class frmShowFiles;
 
 // "Fleetwright v" with the major and minor version numbers, e.g. "Fleetwright v2.10".
 std::string MainWindowTitle(int major, int minor);
 
 // The main window: operation buttons grouped by the kind of file, the help button and the
 // World AI conversion. An operation button hides it and opens the operation dialog, which shows
-// it again when it closes. Closing it ends the program.
-class frmMain final : public QWidget {
+// it again when it closes. It knows no toolkit: it works its window through a MainView.
+class frmMain {
  public:
-  explicit frmMain(const UiServices& services);
+  frmMain(MainView& view, const WindowServices& services, const AppContext& app);
+
+  // Sets the window title.
+  void Form_Load();
+
+  // Runs the click handler of a button.
+  void Clicked(MainControl button);
 
   void cmdSortFlightPlans_Click();
   void cmdMergeFlightPlans_Click();
@@ -37,19 +37,18 @@ class frmMain final : public QWidget {
   // ignored.
   void cmdHelp_Click();
 
-  // Converts the World AI list in the program's folder and reports the outcome in a box.
+  // Converts the World AI list in the program's folder, or, when none is there, in a folder the
+  // user chooses, and reports the outcome in a box.
   void cmdChangeWorldAIAircraft_Click();
 
-  // The open operation dialog; null when none is open.
-  frmShowFiles* OperationDialog() const;
-
  private:
-  void CreateControls();
-  void Form_Load();
   void ShowOperationDialog(Operation typeOfOperation);
+  // The folder that holds the World AI list, ending in a separator; empty when the user cancelled.
+  std::string WorldAIFolder();
 
-  UiServices m_services;
-  QPointer<frmShowFiles> m_dialog;
+  MainView& m_view;
+  WindowServices m_services;
+  AppContext m_app;
 };
 
 }  // namespace fw

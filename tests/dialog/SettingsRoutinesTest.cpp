@@ -8,48 +8,47 @@ namespace {
 // Execute saves the boxes before validating, so names of missing files are saved all the same.
 class RememberTest : public DialogTestBase {
  protected:
-  void ExecuteWith(std::int32_t code, const std::string& input, const char* output) {
-    Open(code);
+  void ExecuteWith(Operation operation, const std::string& input, const char* output) {
+    Open(operation);
     Fill(input, output);
-    Click("cmdExecute");
+    m_dialog->cmdExecute_Click();
   }
-  QString Output() { return Find<QLineEdit>("txtOutputFile")->text(); }
 };
 
 TEST_F(RememberTest, NamesComeBackForTheSameOperationOnly) {
-  std::string longTyped, longBack;
-  for (int i = 0; i < 80; ++i) {
-    longTyped += "/traffic/plans " + std::to_string(i) + ".txt\n";
-    longBack += "/traffic/plans " + std::to_string(i) + ".txt\r\n";
-  }
-  ASSERT_GT(longTyped.size(), 1022u);
+  std::string longList;
+  for (int i = 0; i < 80; ++i)
+    longList += "/traffic/plans " + std::to_string(i) + ".txt\r\n";
+  ASSERT_GT(longList.size(), 1022u);
   struct Case {
-    std::int32_t Code;
+    Operation Code;
     std::string Typed, Stored, Back;
   };
   const Case cases[] = {
-      {1, "A.txt\nB.txt\nC.txt", "MergeFPFiles=A.txt,B.txt,C.txt", "A.txt\r\nB.txt\r\nC.txt"},
-      {6, "A\n\nC\n", "MergeACFiles=A,,C,", "A\r\n\r\nC\r\n"},
-      {0, "D:\\x,y.txt", "SortFPFile=D:\\x,y.txt", "D:\\x\r\ny.txt"},  // no escaping
-      {4, longTyped, "", longBack}};
-  Open(1);
-  EXPECT_EQ(m_dialog->InputFilesText(), "") << "nothing saved yet";
+      {Operation::MergeFlightPlans, "A.txt\r\nB.txt\r\nC.txt", "MergeFPFiles=A.txt,B.txt,C.txt",
+       "A.txt\r\nB.txt\r\nC.txt"},
+      {Operation::MergeAircraft, "A\r\n\r\nC\r\n", "MergeACFiles=A,,C,", "A\r\n\r\nC\r\n"},
+      {Operation::SortFlightPlans, "D:\\x,y.txt", "SortFPFile=D:\\x,y.txt",
+       "D:\\x\r\ny.txt"},  // no escaping
+      {Operation::MergeAirports, longList, "", longList}};
+  Open(Operation::MergeFlightPlans);
+  EXPECT_EQ(Input(), "") << "nothing saved yet";
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.Code);
+    SCOPED_TRACE(c.Stored);
     ExecuteWith(c.Code, c.Typed, "D:\\out.txt");
     EXPECT_NE(SettingsText().find(c.Stored), std::string::npos) << SettingsText();
     Open(c.Code);
-    EXPECT_EQ(m_dialog->InputFilesText(), c.Back);
-    EXPECT_EQ(Output(), QStringLiteral("D:\\out.txt"));
+    EXPECT_EQ(Input(), c.Back);
+    EXPECT_EQ(Output(), "D:\\out.txt");
   }
-  Open(3);
-  EXPECT_EQ(m_dialog->InputFilesText(), "");
-  EXPECT_EQ(Output(), QString());
+  Open(Operation::SortAirports);
+  EXPECT_EQ(Input(), "");
+  EXPECT_EQ(Output(), "");
 }
 
 TEST_F(RememberTest, NumberChangeNeverTouchesOutputFiles) {
-  WriteBytes(m_ui.Folder.Path() / "Fleetwright.ini", "[OutputFiles]\r\nSortFPFile=keep.txt\r\n");
-  ExecuteWith(7, "ac.txt\nfp.txt", "typed but hidden.txt");
+  WriteBytes(Path("Fleetwright.ini"), "[OutputFiles]\r\nSortFPFile=keep.txt\r\n");
+  ExecuteWith(Operation::ChangeACNumbers, "ac.txt\r\nfp.txt", "typed but hidden.txt");
   const std::string text = SettingsText();
   EXPECT_NE(text.find("ChangeACNumsFiles=ac.txt,fp.txt"), std::string::npos) << text;
   EXPECT_NE(text.find("SortFPFile=keep.txt"), std::string::npos) << text;
@@ -57,23 +56,30 @@ TEST_F(RememberTest, NumberChangeNeverTouchesOutputFiles) {
 }
 
 TEST_F(RememberTest, HandWrittenSettingsAreOffered) {
-  WriteBytes(m_ui.Folder.Path() / "Fleetwright.ini",
+  WriteBytes(Path("Fleetwright.ini"),
              "[INPUTFILES]\r\nsortapfile=C:\\ap.txt\r\nMergeACFiles=C:\\a1.txt,C:\\a2.txt\r\n"
              "[outputfiles]\r\nSortAPFile=C:\\ap sorted.txt\r\n");
-  Open(3);
-  EXPECT_EQ(m_dialog->InputFilesText(), "C:\\ap.txt");
-  EXPECT_EQ(Output(), QStringLiteral("C:\\ap sorted.txt"));
-  Open(6);
-  EXPECT_EQ(m_dialog->InputFilesText(), "C:\\a1.txt\r\nC:\\a2.txt");
+  Open(Operation::SortAirports);
+  EXPECT_EQ(Input(), "C:\\ap.txt");
+  EXPECT_EQ(Output(), "C:\\ap sorted.txt");
+  Open(Operation::MergeAircraft);
+  EXPECT_EQ(Input(), "C:\\a1.txt\r\nC:\\a2.txt");
 }
 
-TEST_F(RememberTest, CancelSavesNothing) {
-  Open(0);
-  Fill("typed.txt", "");
-  Click("cmdCancel");
-  EXPECT_FALSE(std::filesystem::exists(m_ui.Folder.Path() / "Fleetwright.ini"));
-  EXPECT_EQ(m_mainShown, 1);
-  EXPECT_TRUE(DialogDestroyed());
+// An installed program keeps the user's names in the user's own folder, and reads the file beside
+// it only while the user has none.
+TEST_F(RememberTest, AUserFolderHoldsTheUsersOwnSettings) {
+  const TempFolder user;
+  m_ui.UserSettingsFolder = user.Name("Fleetwright/");
+  WriteBytes(Path("Fleetwright.ini"), "[InputFiles]\r\nSortAPFile=shipped.txt\r\n");
+  Open(Operation::SortAirports);
+  EXPECT_EQ(Input(), "shipped.txt");
+  ExecuteWith(Operation::SortAirports, "mine.txt", "");
+  EXPECT_EQ(SettingsText(), "[InputFiles]\r\nSortAPFile=shipped.txt\r\n");
+  EXPECT_NE(ReadBytes(user.Path() / "Fleetwright" / "Fleetwright.ini").find("SortAPFile=mine.txt"),
+            std::string::npos);
+  Open(Operation::SortAirports);
+  EXPECT_EQ(Input(), "mine.txt");
 }
 
 }  // namespace

@@ -3,16 +3,12 @@
 // remembered); a failed read shows the routine's error box and the operation still runs.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <iostream>
 #include <tuple>
 
 #include "FaultInjection.h"
-#include "dialog/frmShowFiles.h"
 #include "settings/SettingsFile.h"
-#include "support/FakePlatform.h"
+#include "support/FakeViews.h"
 
 namespace fw::test {
 namespace {
@@ -28,14 +24,12 @@ class SettingsFaults : public ::testing::Test {
                        "[OutputFiles]\r\nSortFPFile=C:\\old out.txt\r\n"}});
     FaultyFileSystem faulty;
     faulty.FailAt(step, nth, error);
-    const UiServices real = m_ui.Services();
-    frmShowFiles dialog(
-        {real.Boxes, real.Files, real.Documents, real.Pointer, faulty, real.ProgramFolder}, nullptr,
-        [] {});
+    FakeDialogView view;
+    frmShowFiles dialog(view, m_ui.Services(), m_ui.App(faulty), [] {});
     dialog.SelectOperation(Operation::SortFlightPlans);
-    dialog.findChild<QPlainTextEdit*>("txtInputFiles")->setPlainText(QString::fromStdString(m_in));
-    dialog.findChild<QLineEdit*>("txtOutputFile")->setText(QString::fromStdString(m_out));
-    dialog.findChild<QPushButton*>("cmdExecute")->click();
+    view.SetText(DialogControl::txtInputFiles, m_in);
+    view.SetText(DialogControl::txtOutputFile, m_out);
+    dialog.cmdExecute_Click();
     return m_ui.Boxes.Shown;
   }
 

@@ -9,21 +9,30 @@ void FakeMessageBoxes::Show(const Message& message) {
     OnShow(Shown.back());
 }
 
-std::string FakeFileDialog::AskFileName(const FileDialogRequest& request) {
-  Requests.push_back(request);
-  if (Answers.empty())
+namespace {
+
+std::string NextAnswer(std::deque<std::string>& answers) {
+  if (answers.empty())
     return {};
-  std::string answer = Answers.front();
-  Answers.pop_front();
+  std::string answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 
-FakeUi::FakeUi() = default;
+}  // namespace
 
-UiServices FakeUi::Services() {
-  std::string folder = Folder.Path().string();
-  folder += static_cast<char>(std::filesystem::path::preferred_separator);
-  return UiServices{Boxes, Files, Documents, Pointer, NativeFileSystem(), folder};
+std::string FakeFileDialog::AskFileName(const FileDialogRequest& request) {
+  Requests.push_back(request);
+  return NextAnswer(Answers);
+}
+
+std::string FakeFileDialog::AskFolder(const std::string& title, const std::string& startFolder) {
+  FolderRequests.emplace_back(title, startFolder);
+  return NextAnswer(Answers);
+}
+
+AppContext FakeUi::App(FileSystem& fs) {
+  return AppContext{fs, Documents, Folder.Name(""), UserSettingsFolder};
 }
 
 }  // namespace fw::test

@@ -27,9 +27,11 @@ class FakeMessageBoxes final : public MessageBoxes {
 class FakeFileDialog final : public FileDialog {
  public:
   std::string AskFileName(const FileDialogRequest& request) override;
+  std::string AskFolder(const std::string& title, const std::string& startFolder) override;
 
-  std::deque<std::string> Answers;
+  std::deque<std::string> Answers;  // file and folder dialogs alike
   std::vector<FileDialogRequest> Requests;
+  std::vector<std::pair<std::string, std::string>> FolderRequests;  // title, start folder
 };
 
 // Records the documents it was asked to open.
@@ -51,11 +53,12 @@ class FakeBusyPointer final : public BusyPointer {
   std::vector<std::string>& m_events;
 };
 
-// The fakes behind one set of services, with a temporary program folder.
+// The fakes behind one window's services and the program's context, with a temporary program
+// folder holding the settings file.
 class FakeUi {
  public:
-  FakeUi();
-  UiServices Services();
+  WindowServices Services() { return {Boxes, Files, Pointer}; }
+  AppContext App(FileSystem& fs = NativeFileSystem());
 
   // Pointer changes and boxes ("box: TITLE") in the order they happened.
   std::vector<std::string> Events;
@@ -64,6 +67,7 @@ class FakeUi {
   FakeDocumentOpener Documents;
   FakeBusyPointer Pointer{Events};
   TempFolder Folder;
+  std::string UserSettingsFolder;  // empty: settings beside the program
 };
 
 }  // namespace fw::test

@@ -1,4 +1,4 @@
-#include "dialog/OperationTables.h"
+#include "dialog/Layouts.h"
 
 #include "records/OperationTable.h"
 

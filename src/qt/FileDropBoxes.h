@@ -17,8 +17,8 @@ using FilesDropped = std::function<void(const QStringList& names)>;
 // The local files a drag carries; empty when it carries none.
 QStringList DroppedFiles(const QMimeData* data);
 
-// A text box that takes dropped files instead of inserting their addresses as text; any other
-// drag goes to the box's own handling.
+// A text box that, once given a handler, takes dropped files instead of inserting their
+// addresses as text; any other drag goes to the box's own handling.
 template <typename Box>
 class FileDropBox final : public Box {
  public:
@@ -43,8 +43,8 @@ class FileDropBox final : public Box {
   }
 
  private:
-  static bool AcceptFiles(QDropEvent* event) {
-    if (DroppedFiles(event->mimeData()).isEmpty())
+  bool AcceptFiles(QDropEvent* event) const {
+    if (!m_filesDropped || DroppedFiles(event->mimeData()).isEmpty())
       return false;
     event->acceptProposedAction();
     return true;
@@ -52,9 +52,5 @@ class FileDropBox final : public Box {
 
   FilesDropped m_filesDropped;
 };
-
-// The multi-line input box and the one-line output box.
-using InputFilesBox = FileDropBox<QPlainTextEdit>;
-using OutputFileBox = FileDropBox<QLineEdit>;
 
 }  // namespace fw

@@ -1,4 +1,4 @@
-#include "platform/qt/QtPlatform.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 namespace fw {
 namespace {
@@ -38,7 +38,7 @@ QString ToQtFilter(const FileFilter& filter) {
 void QtMessageBoxes::Show(const Message& message) {
   QMessageBox box(ToQtIcon(message.Icon), ToQString(message.Title),
                   ToQString(message.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                  QMessageBox::Ok, QApplication::activeWindow());
+                  QMessageBox::Ok, m_owner);
   box.setTextFormat(Qt::PlainText);
   // A busy pointer belongs to the window at work, not to the box that reports its end.
   const bool busy = QApplication::overrideCursor() != nullptr;
@@ -50,7 +50,7 @@ void QtMessageBoxes::Show(const Message& message) {
 }
 
 std::string QtFileDialog::AskFileName(const FileDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), ToQString(request.Title));
+  QFileDialog dialog(m_owner, ToQString(request.Title));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -64,6 +64,15 @@ std::string QtFileDialog::AskFileName(const FileDialogRequest& request) {
   if (extension.startsWith(QLatin1Char('.')))
     extension.remove(0, 1);
   dialog.setDefaultSuffix(extension);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return FromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+std::string QtFileDialog::AskFolder(const std::string& title, const std::string& startFolder) {
+  QFileDialog dialog(m_owner, ToQString(title), ToQString(startFolder));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return FromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));

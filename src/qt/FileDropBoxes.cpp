@@ -1,4 +1,4 @@
-#include "dialog/FileDropBoxes.h"
+#include "qt/FileDropBoxes.h"
 
 #include <QDir>
 #include <QUrl>

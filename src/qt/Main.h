@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "platform/UiServices.h"
-#include "shell/frmMain.h"
+#include "qt/QtMainWindow.h"
 
 namespace fw {
 
 // Creates the main window and shows it; the program then runs on window events until it closes.
-std::unique_ptr<frmMain> Main(const UiServices& services);
+std::unique_ptr<QtMainWindow> Main(const AppContext& app);
 
 }  // namespace fw
