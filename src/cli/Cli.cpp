@@ -67,11 +67,20 @@ int Present(const Message& message, std::ostream& out, std::ostream& err) {
   return message.Icon == MessageIcon::Exclamation ? kInvalid : kFailed;
 }
 
+// A name as the operations see it: without surrounding spaces, and joined to the working folder
+// when relative, as for every command-line tool; an empty name stays empty, to be refused.
+std::string Absolute(std::string_view name) {
+  return AbsoluteName(std::string(TrimSpaces(name)));
+}
+
 int RunCommand(Operation operation, Command& command, std::ostream& out, std::ostream& err,
                const CliEnvironment& environment) {
   OperationRequest& request = command.Request;
   if (InfoOf(operation).Input == Inputs::One)
     request.Inputs = {command.Input};
+  for (std::string& input : request.Inputs)
+    input = Absolute(input);
+  request.Output = Absolute(request.Output);
   std::optional<Invalid> invalid = ValidateFiles(operation, request.Inputs, request.Output);
   if (!invalid && operation == Operation::ChangeACNumbers)
     invalid = ValidateACNumbers(command.From, command.To);
@@ -107,6 +116,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   CLI::App app("Sorts, merges and renumbers AI traffic files.", "fleetwright-cli");
   app.set_version_flag("--version", std::string("fleetwright-cli ") + FW_VERSION_STRING);
   app.require_subcommand(1);
+  // Names such as /out.txt are names on every system, never options.
+  app.allow_windows_style_options(false);
 
   Command command;
   for (const OperationInfo& info : kOperations) {
@@ -137,9 +148,11 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   }
   if (convert->parsed()) {
     std::string folder = environment.AppFolder;
-    // File names are appended to the folder; an empty --folder stands for the current one.
+    // File names are appended to the folder; an empty --folder stands for the working one.
     if (convert->count("--folder") > 0)
-      folder = worldAIFolder.empty() ? worldAIFolder : WithTrailingSeparator(worldAIFolder);
+      folder = Absolute(worldAIFolder);
+    if (!folder.empty())
+      folder = WithTrailingSeparator(folder);
     return ConvertWorldAI(folder, out, err);
   }
   return command.Chosen ? RunCommand(*command.Chosen, command, out, err, environment) : kInvalid;

@@ -41,6 +41,35 @@ std::string AppPath() {
   return WithTrailingSeparator(ExecutableFolder());
 }
 
+std::string AbsoluteName(const std::string& name) {
+  if (name.empty())
+    return name;
+#ifdef _WIN32
+  // In the system's code page both ways, as the user's arguments and the file routines have it.
+  const int size = static_cast<int>(name.size());
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, name.data(), size, wide.data(), size)));
+  const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (needed == 0)
+    return name;
+  std::wstring full(needed, L'\0');
+  full.resize(GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr));
+  const int fullSize = static_cast<int>(full.size());
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, full.data(), fullSize, nullptr, 0, nullptr, nullptr);
+  std::string absolute(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, full.data(), fullSize, absolute.data(), length, nullptr, nullptr);
+  return absolute;
+#else
+  if (name.front() == '/')
+    return name;
+  std::error_code error;
+  const std::string working = std::filesystem::current_path(error).string();
+  return error ? name : WithTrailingSeparator(working) + name;
+#endif
+}
+
 bool FileExists(const std::string& path) {
   if (path.empty())
     return false;

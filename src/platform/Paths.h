@@ -18,6 +18,11 @@ std::string AppPath();
 // folder with one separator appended unless it already ends in one (a drive's root "C:\").
 std::string WithTrailingSeparator(std::string folder, char separator = kSeparator);
 
+// name joined to the working folder when it is relative, as the system resolves it (on Windows
+// "x.txt", "sub\\x.txt", "\\x.txt" and "C:x.txt" alike, and with forward slashes too); an absolute
+// or empty name is returned as it is.
+std::string AbsoluteName(const std::string& name);
+
 // True when path names an existing file or folder; false for an empty, malformed or missing name.
 bool FileExists(const std::string& path);
 

@@ -40,6 +40,10 @@ std::optional<Invalid> ValidateFiles(Operation operation, std::span<const std::s
     if (trimmed.empty())
       return Invalid{Invalid::Reason::NoOutputFile, {}};
     std::string folder = GetFolder(trimmed, false);
+    // A file in a root folder ("/out.txt", "C:\\out.txt") has the root as its folder.
+    if (trimmed.find(kSeparator) == folder.size() &&
+        (folder.empty() || (folder.size() == 2 && folder[1] == ':')))
+      folder += kSeparator;
     if (!FileExists(folder))
       return Invalid{Invalid::Reason::MissingOutputFolder, std::move(folder)};
   }

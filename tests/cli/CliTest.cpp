@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -77,6 +78,24 @@ TEST(Cli, RefusesWithStatusTwoBeforeTouchingAnyFile) {
   }
   EXPECT_EQ(folder.Entries(), Names{"fp.txt"});
   EXPECT_EQ(ReadBytes(input), "AC#5,a\r\n");
+}
+
+// Relative names mean the working folder, as for every command-line tool; the messages name the
+// files in full.
+TEST(Cli, TakesNamesRelativeToTheWorkingFolder) {
+  TempFolder folder;
+  folder.Write("fp.txt", "AC#2,b\r\nAC#1,a\r\n");
+  std::filesystem::create_directory(folder.Path() / "sub");
+  const std::filesystem::path working = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Path());
+  const Outcome sorted = RunCommand({"sort-flight-plans", " fp.txt ", "sub/sorted.txt"});
+  const Outcome missing = RunCommand({"merge-airports", "out.txt", "fp.txt", "none.txt"});
+  std::filesystem::current_path(working);
+  EXPECT_EQ(sorted, Outcome(0, "Flight plans successfully sorted!\n", ""));
+  EXPECT_EQ(ReadBytes(folder.Path() / "sub" / "sorted.txt"), "AC#1,a\r\nAC#2,b\r\n");
+  EXPECT_EQ(missing, Outcome(2, "",
+                             "The input file: \"" + folder.Name("none.txt") +
+                                 "\" does not exist.  Please select a valid input file.\n"));
 }
 
 TEST(Cli, AnswersHelpAndVersionAndShowsWaitTextsOnlyOnATerminal) {

@@ -45,6 +45,7 @@ TEST(ValidateFiles, WarnsAboutTheFirstProblemOfTheBoxes) {
        "@b.txt"},
       {Operation::SortFlightPlans, "@a.txt", "  @out.txt ", {}, ""},
       {Operation::SortFlightPlans, "@a.txt", "@", {}, ""},  // the writer reports a folder name
+      {Operation::SortFlightPlans, "@a.txt", "/out.txt", {}, ""},  // the root is a folder
       {Operation::ChangeACNumbers, "@a.txt", "", {}, ""},
       {Operation::ChangeACNumbers, "@a.txt", "fp.txt", {}, ""},
   };

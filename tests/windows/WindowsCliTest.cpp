@@ -45,6 +45,37 @@ TEST(WindowsCli, SortsAndRenumbersFilesWhoseNamesHaveSpacesAndEightBitLetters) {
   EXPECT_EQ(ReadBytes(folder.Path() / L"Tri\u00e9 \u20ac.txt.BAK"), kSortedFlightPlans);
 }
 
+// Relative names mean the working folder as Windows resolves them, with either slash; a name
+// starting with a slash is a name, not an option.
+TEST(WindowsCli, TakesNamesRelativeToTheWorkingFolder) {
+  test::TempFolder folder;
+  WriteBytes(folder.Path() / "fp.txt", kFlightPlans);
+  fs::create_directory(folder.Path() / "sub");
+  const std::string full = Narrow(folder.Path());
+  const std::string rooted = full.substr(2);  // without the drive: "\\users\\..."
+  const fs::path working = fs::current_path();
+  fs::current_path(folder.Path());
+  const std::vector<std::pair<std::string, fs::path>> outputs = {
+      {"sub\\a.txt", folder.Path() / "sub" / "a.txt"},
+      {"sub/b.txt", folder.Path() / "sub" / "b.txt"},
+      {rooted + "\\c.txt", folder.Path() / "c.txt"},
+      {full.substr(0, 2) + "d.txt", folder.Path() / "d.txt"}};
+  std::vector<test::ProgramRun> runs;
+  for (const auto& [output, written] : outputs)
+    runs.push_back(RunCliProgram({"sort-flight-plans", "fp.txt", output}));
+  // Wine and Windows resolve "/..." differently; either way it is a name to validate.
+  const test::ProgramRun slash =
+      RunCliProgram({"sort-flight-plans", "fp.txt", "/no such folder/e.txt"});
+  fs::current_path(working);
+  EXPECT_EQ(slash.ExitCode, 2);
+  EXPECT_EQ(slash.Err.rfind("The output file folder: ", 0), 0u) << slash.Err;
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    EXPECT_EQ(runs[i].Out, "Flight plans successfully sorted!\n")
+        << outputs[i].first << runs[i].Err;
+    EXPECT_EQ(ReadBytes(outputs[i].second), kSortedFlightPlans) << outputs[i].first;
+  }
+}
+
 TEST(WindowsCli, WritesItsOutputOnAnotherDrive) {
   test::TempFolder inputs;
   const std::string inputFolder = Narrow(inputs.Path());
