@@ -1,0 +1,45 @@
+#pragma once
+
+// The Win32 implementations of the platform interfaces through which the windows' logic reaches
+// message boxes, the file dialog, the desktop and the mouse pointer. Texts cross as the core's
+// 8-bit text in the system code page (see TextConversion.h).
+
+#include "platform/BusyPointer.h"
+#include "platform/DocumentOpener.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
+#include "win32/Window.h"
+
+namespace fw {
+
+// MessageBoxW, owned by the thread's active window.
+class Win32MessageBoxes final : public MessageBoxes {
+ public:
+  void Show(const Message& message) override;
+};
+
+// GetOpenFileNameW, owned by the thread's active window. A chosen name that the system code page
+// cannot hold is refused with a message box and reported as a cancel.
+class Win32FileDialog final : public FileDialog {
+ public:
+  std::string AskFileName(const FileDialogRequest& request) override;
+};
+
+// ShellExecuteW "open", shown maximised, in the document's folder; failures are ignored.
+class Win32DocumentOpener final : public DocumentOpener {
+ public:
+  void Open(const std::string& path) override;
+};
+
+// The busy pointer over one window.
+class Win32BusyPointer final : public BusyPointer {
+ public:
+  explicit Win32BusyPointer(win32::Window& window) : m_window(window) {}
+  void SetBusy() override { m_window.SetBusy(true); }
+  void Restore() override { m_window.SetBusy(false); }
+
+ private:
+  win32::Window& m_window;
+};
+
+}  // namespace fw

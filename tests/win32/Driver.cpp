@@ -1,0 +1,281 @@
+#include "Driver.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+#include "win32/WindowsApi.h"
+
+namespace fw::win32::test {
+namespace {
+
+// The text of a message box, as both Windows and Wine number it.
+constexpr int kMessageBoxText = 0xFFFF;
+// The name box of the folder dialog (IFileDialog).
+constexpr int kItemDialogName = edt1;
+
+struct Search {
+  int Id;
+  std::wstring_view ClassName;
+  std::wstring_view Caption;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK Matches(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<Search*>(data);
+  const bool match = search.Id != 0
+                         ? GetDlgCtrlID(window) == search.Id
+                         : Driver::ClassName(window) == search.ClassName &&
+                               (search.Caption.empty() || Driver::Text(window) == search.Caption);
+  if (match)
+    search.Found = window;
+  return !match;
+}
+
+struct TopLevelSearch {
+  std::wstring_view ClassName;
+  HWND Owner;
+  HWND Except;
+  DWORD Process;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchesTopLevel(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<TopLevelSearch*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  const bool match = process == search.Process && window != search.Except &&
+                     IsWindowVisible(window) && Driver::ClassName(window) == search.ClassName &&
+                     (search.Owner == nullptr || GetWindow(window, GW_OWNER) == search.Owner);
+  if (match)
+    search.Found = window;
+  return !match;
+}
+
+// Prints a visible window of this process, to tell what was on the screen when a check failed.
+BOOL CALLBACK Describe(HWND window, LPARAM) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window))
+    return TRUE;
+  // The title as stored: asking the window could hang with its thread.
+  wchar_t title[256] = {};
+  InternalGetWindowText(window, title, 256);
+  std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(Driver::ClassName(window)).c_str(),
+              Utf8(title).c_str(), IsWindowEnabled(window) ? "" : " (disabled)",
+              Utf8(Driver::ClassName(GetWindow(window, GW_OWNER))).c_str());
+  return TRUE;
+}
+
+}  // namespace
+
+std::string Utf8(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  std::string narrow(static_cast<std::size_t>(size) * 3, '\0');
+  narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
+      CP_UTF8, 0, text.data(), size, narrow.data(), size * 3, nullptr, nullptr)));
+  return narrow;
+}
+
+bool Driver::Check(bool condition, std::string_view what) {
+  (condition ? m_passed : m_failed)++;
+  std::printf("%s: %.*s\n", condition ? "ok" : "FAILED", static_cast<int>(what.size()),
+              what.data());
+  if (!condition)
+    EnumWindows(Describe, 0);
+  std::fflush(stdout);
+  return condition;
+}
+
+bool Driver::CheckText(std::wstring_view actual, std::wstring_view expected,
+                       std::string_view what) {
+  if (Check(actual == expected, what))
+    return true;
+  std::printf("  expected \"%s\"\n  actual   \"%s\"\n", Utf8(expected).c_str(),
+              Utf8(actual).c_str());
+  std::fflush(stdout);
+  return false;
+}
+
+bool Driver::WaitFor(const std::function<bool()>& condition) const {
+  const auto end = std::chrono::steady_clock::now() + m_timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end)
+      return false;
+    std::this_thread::sleep_for(10ms);
+  }
+  return true;
+}
+
+HWND Driver::WaitForWindow(std::wstring_view className, HWND owner, HWND except) const {
+  TopLevelSearch search{className, owner, except, GetCurrentProcessId()};
+  WaitFor([&] {
+    EnumWindows(MatchesTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.Found != nullptr;
+  });
+  return search.Found;
+}
+
+bool Driver::WaitUntilEnabled(HWND owner) const {
+  // WM_NULL returns once the owner's thread takes messages again: the click's handler is done.
+  return WaitFor([&] { return IsWindowEnabled(owner) != FALSE; }) &&
+         SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_NORMAL,
+                             static_cast<UINT>(m_timeout.count()), nullptr) != 0;
+}
+
+HWND Driver::FindControl(HWND parent, int id) {
+  Search search{id, {}, {}};
+  EnumChildWindows(parent, Matches, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+HWND Driver::FindControl(HWND parent, std::wstring_view className, std::wstring_view caption) {
+  Search search{0, className, caption};
+  EnumChildWindows(parent, Matches, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::wstring Driver::Text(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring Driver::ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+HWND Driver::Focus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+RECT Driver::ClientRect(HWND control, HWND window) {
+  RECT rect{};
+  GetClientRect(control, &rect);
+  MapWindowPoints(control, window, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void Driver::SetText(HWND control, std::wstring_view text) {
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+}
+
+void Driver::Click(HWND button) {
+  SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+void Driver::PostClick(HWND button) {
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void Driver::PressKey(HWND window, UINT key) {
+  const HWND focus = Focus(window);
+  PostMessageW(focus, WM_KEYDOWN, key, 1);
+  PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+void Driver::PointAt(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+void Driver::DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names) {
+  std::wstring list;
+  for (const std::wstring& name : names)
+    list.append(name).push_back(L'\0');
+  list.push_back(L'\0');
+  const std::size_t size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  // The receiver's DragFinish frees the memory.
+  const HGLOBAL memory = GlobalAlloc(GHND, size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = point;
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(),
+              list.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+std::wstring Driver::MessageBoxText(HWND box) {
+  return Text(GetDlgItem(box, kMessageBoxText));
+}
+
+void Driver::PressOk(HWND box) {
+  PostClick(GetDlgItem(box, IDOK));
+}
+
+bool Driver::TypeFileName(HWND dialog, std::wstring_view name) {
+  // The open-file dialog's name box is the edit inside combo box cmb13; the folder dialog has a
+  // plain edit.
+  HWND box = nullptr;
+  if (const HWND combo = GetDlgItem(dialog, cmb13))
+    box = FindControl(combo, L"Edit");
+  if (box == nullptr)
+    box = GetDlgItem(dialog, kItemDialogName);
+  if (box == nullptr)
+    return false;
+  SetText(box, name);
+  return true;
+}
+
+// Sent to the dialog itself: a toolbar of the file dialog has the id of its Open button too.
+void Driver::Accept(HWND dialog) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void Driver::Cancel(HWND dialog) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+bool Driver::WaitUntilPainted(HWND window) const {
+  // The paints are sent to the window's thread and run before this returns.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                             static_cast<UINT>(m_timeout.count()), nullptr) != 0;
+}
+
+bool Driver::SaveScreenshot(HWND window, const std::filesystem::path& file) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  void* bits = nullptr;
+  const HDC windowDc = GetWindowDC(window);
+  const HDC memoryDc = CreateCompatibleDC(windowDc);
+  const HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header),
+                                          DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+  const bool copied = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != 0;
+  GdiFlush();
+  BITMAPFILEHEADER fileHeader{};
+  fileHeader.bfType = 0x4D42;  // "BM"
+  fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+  fileHeader.bfSize = fileHeader.bfOffBits + static_cast<DWORD>(stride * height);
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * height);
+  SelectObject(memoryDc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  ReleaseDC(window, windowDc);
+  return copied && out.good();
+}
+
+}  // namespace fw::win32::test

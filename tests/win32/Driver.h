@@ -1,0 +1,99 @@
+#pragma once
+
+// Drives the window program from a second thread of its own process, as a user would: finds
+// windows and controls, types with WM_SETTEXT, clicks, answers the system's dialogs, and counts
+// checks. Traps it keeps away from its callers:
+// - a click that opens a modal window must be posted (PostClick): a sent click would not return
+//   before the modal window closed;
+// - once a modal window is gone its owner is enabled a moment later, and the code behind the
+//   click goes on after that: wait for the state the click leads to, not for the window to vanish.
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win32/WindowsApi.h"
+
+namespace fw::win32::test {
+
+using namespace std::chrono_literals;
+
+class Driver {
+ public:
+  // Waits give up after timeout.
+  explicit Driver(std::chrono::milliseconds timeout = 10s) : m_timeout(timeout) {}
+
+  // Records a check and prints it; returns condition.
+  bool Check(bool condition, std::string_view what);
+  // Checks that actual is expected; prints both when they differ.
+  bool CheckText(std::wstring_view actual, std::wstring_view expected, std::string_view what);
+  int Passed() const { return m_passed; }
+  int Failed() const { return m_failed; }
+
+  // Polls condition until it holds (true) or the timeout passes (false).
+  bool WaitFor(const std::function<bool()>& condition) const;
+  // A visible top-level window of the class (owned by owner, when given) other than except;
+  // nullptr on timeout.
+  HWND WaitForWindow(std::wstring_view className, HWND owner = nullptr,
+                     HWND except = nullptr) const;
+  // A system dialog (message box, file or folder dialog) that owner opened, other than except
+  // (the one just answered, which takes a moment to go); nullptr on timeout.
+  HWND WaitForDialog(HWND owner, HWND except = nullptr) const {
+    return WaitForWindow(L"#32770", owner, except);
+  }
+  // Waits until owner takes input again after its modal window closed, and its thread is idle.
+  bool WaitUntilEnabled(HWND owner) const;
+
+  // The first descendant of parent with the control id; nullptr when none.
+  static HWND FindControl(HWND parent, int id);
+  // The first descendant of parent of the class (and caption, when given); nullptr when none.
+  static HWND FindControl(HWND parent, std::wstring_view className, std::wstring_view caption = {});
+  static std::wstring Text(HWND window);
+  static std::wstring ClassName(HWND window);
+  // The control that has the keyboard focus on window's thread.
+  static HWND Focus(HWND window);
+  // The client rectangle of control in window's client coordinates.
+  static RECT ClientRect(HWND control, HWND window);
+
+  static void SetText(HWND control, std::wstring_view text);
+  // Clicks a button and returns once its handler has run; never for a button that opens a modal
+  // window.
+  static void Click(HWND button);
+  // Clicks a button without waiting for its handler.
+  static void PostClick(HWND button);
+  // Presses and releases a key in the control that has the focus.
+  static void PressKey(HWND window, UINT key);
+  // Moves the mouse pointer to the middle of the window.
+  static void PointAt(HWND window);
+  // Drops files on window at a point of its client area, as Explorer does.
+  static void DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names);
+
+  // The text of a message box.
+  static std::wstring MessageBoxText(HWND box);
+  // Presses a message box's OK button.
+  static void PressOk(HWND box);
+  // Types a name into the name box of a file or folder dialog; false when it has none.
+  static bool TypeFileName(HWND dialog, std::wstring_view name);
+  // Presses a file or folder dialog's Open or Cancel button.
+  static void Accept(HWND dialog);
+  static void Cancel(HWND dialog);
+
+  // Waits until the window's thread has painted what was waiting to be painted.
+  bool WaitUntilPainted(HWND window) const;
+  // Saves what the window shows now, frame included, as a 24-bit BMP; false when it cannot. It
+  // paints nothing itself, so it also shows a window whose thread is busy.
+  static bool SaveScreenshot(HWND window, const std::filesystem::path& file);
+
+ private:
+  std::chrono::milliseconds m_timeout;
+  int m_passed = 0;
+  int m_failed = 0;
+};
+
+// Text for the log: UTF-16 as UTF-8.
+std::string Utf8(std::wstring_view text);
+
+}  // namespace fw::win32::test

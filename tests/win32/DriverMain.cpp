@@ -1,0 +1,73 @@
+// fleetwright-driver.exe: the window program with a driver thread that uses it as a person would.
+// Usage: fleetwright-driver [SCREENSHOT-FOLDER]. Exit status: the number of failed checks.
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "Driver.h"
+#include "Scenario.h"
+#include "win32/WindowsApi.h"
+#include "win32/app/Application.h"
+#include "win32/app/PrototypeWindow.h"
+
+namespace {
+
+using fw::win32::test::Driver;
+using namespace std::chrono_literals;
+
+void Exit(const Driver& driver) {
+  std::printf("%d passed, %d failed\n", driver.Passed(), driver.Failed());
+  std::fflush(stdout);
+  ExitProcess(static_cast<UINT>(driver.Failed()));
+}
+
+// Ends the run at once on a crash; Wine would start its debugger and wait.
+LONG WINAPI OnCrash(EXCEPTION_POINTERS* crash) {
+  std::printf("FAILED: the program crashed (exception 0x%08lx at %p)\n",
+              crash->ExceptionRecord->ExceptionCode, crash->ExceptionRecord->ExceptionAddress);
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 255);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// Closes the dialogs a failed step may have left open, then the program.
+void CloseProgram(Driver& driver) {
+  const Driver now(0ms);
+  for (HWND dialog = now.WaitForDialog(nullptr); dialog != nullptr;
+       dialog = now.WaitForDialog(nullptr)) {
+    Driver::Cancel(dialog);
+    if (!driver.WaitFor([&] { return !IsWindowVisible(dialog); }))
+      break;
+  }
+  const HWND window = FindWindowW(fw::win32::kPrototypeClass, nullptr);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (!driver.Check(driver.WaitFor([&] { return !IsWindow(window); }), "the program closes"))
+    Exit(driver);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  SetUnhandledExceptionFilter(OnCrash);
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  fw::win32::test::ScenarioFolders folders{
+      count > 1 ? std::filesystem::path(arguments[1]) : std::filesystem::current_path(),
+      std::filesystem::temp_directory_path() /
+          ("fleetwright-driver-" + std::to_string(GetTickCount64()))};
+  LocalFree(arguments);
+  std::filesystem::create_directories(folders.Work);
+
+  Driver driver;
+  std::thread thread([&] {
+    fw::win32::test::RunPrototypeScenario(driver, folders);
+    CloseProgram(driver);
+  });
+  const int result = fw::win32::RunApplication();
+  thread.join();
+  driver.Check(result == 0, "the program ends normally");
+  std::filesystem::remove_all(folders.Work);
+  std::printf("%d passed, %d failed\n", driver.Passed(), driver.Failed());
+  return driver.Failed();
+}

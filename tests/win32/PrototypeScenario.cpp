@@ -1,0 +1,218 @@
+// Uses the prototype main window as a person would and checks what each step leads to.
+
+#include <cstdlib>
+#include <fstream>
+
+#include "Driver.h"
+#include "Scenario.h"
+#include "win32/Shell.h"
+#include "win32/WindowsApi.h"
+#include "win32/app/PrototypeWindow.h"
+
+namespace fw::win32::test {
+namespace {
+
+using namespace prototype;
+
+void WriteSampleFile(const std::filesystem::path& file) {
+  std::ofstream(file) << "AC#1,Sample\r\n";
+}
+
+// Answers the dialog the click opens with name typed in, or cancels it when name is empty;
+// returns what the name box shows afterwards.
+std::wstring Browse(Driver& driver, HWND window, int button, const std::wstring& name) {
+  Driver::PostClick(Driver::FindControl(window, button));
+  const HWND dialog = driver.WaitForDialog(window);
+  if (!driver.Check(dialog != nullptr, "the button opens a dialog owned by the window"))
+    return {};
+  if (name.empty()) {
+    Driver::Cancel(dialog);
+  } else {
+    driver.Check(Driver::TypeFileName(dialog, name), "the dialog has a name box");
+    Driver::Accept(dialog);
+  }
+  driver.Check(driver.WaitUntilEnabled(window), "the window takes input again");
+  return Driver::Text(Driver::FindControl(window, txtName));
+}
+
+void CheckTabOrder(Driver& driver, HWND window) {
+  const int expected[] = {cmdOpenFile, cmdChooseFolder, cmdWait,       txtName,
+                          txtDropped,  chkMustExist,    cmdShowMessage};
+  bool inOrder = driver.WaitFor([&] { return Driver::Focus(window) != nullptr; }) &&
+                 GetDlgCtrlID(Driver::Focus(window)) == cmdShowMessage;
+  for (const int id : expected) {
+    Driver::PressKey(window, VK_TAB);
+    inOrder = inOrder && driver.WaitFor([&] { return GetDlgCtrlID(Driver::Focus(window)) == id; });
+  }
+  driver.Check(inOrder, "Tab walks the controls in the table's focus order, into the frame");
+}
+
+void CheckMessageBox(Driver& driver, HWND window) {
+  Driver::PostClick(Driver::FindControl(window, cmdShowMessage));
+  const HWND box = driver.WaitForDialog(window);
+  if (!driver.Check(box != nullptr, "the message box opens, owned by the window"))
+    return;
+  driver.Check(!IsWindowEnabled(window), "the window takes no input while the box is open");
+  driver.CheckText(Driver::MessageBoxText(box),
+                   L"Fleetwright runs here as a native Windows program.", "the message's text");
+  Driver::PressOk(box);
+  driver.Check(driver.WaitUntilEnabled(window), "OK closes the box");
+}
+
+void CheckFileDialog(Driver& driver, HWND window, const std::filesystem::path& folder) {
+  const HWND name = Driver::FindControl(window, txtName);
+  Driver::SetText(name, L"before");
+  driver.CheckText(Browse(driver, window, cmdOpenFile, L""), L"before",
+                   "cancelling the file dialog changes nothing");
+
+  WriteSampleFile(folder / L"Zürich ü.txt");
+  driver.CheckText(Browse(driver, window, cmdOpenFile, (folder / L"Zürich ü.txt").wstring()),
+                   (folder / L"Zürich ü.txt").wstring(),
+                   "the name of an existing file in the code page comes back unchanged");
+
+  Driver::SetText(name, L"before");
+  Driver::PostClick(Driver::FindControl(window, cmdOpenFile));
+  const HWND dialog = driver.WaitForDialog(window);
+  Driver::TypeFileName(dialog, (folder / L"missing.txt").wstring());
+  Driver::Accept(dialog);
+  const HWND refusal = driver.WaitForDialog(dialog);
+  driver.Check(refusal != nullptr, "the file dialog refuses a missing file while it must exist");
+  Driver::PressOk(refusal);
+  driver.WaitUntilEnabled(dialog);
+  Driver::Cancel(dialog);
+  driver.WaitUntilEnabled(window);
+
+  Driver::Click(Driver::FindControl(window, chkMustExist));
+  driver.CheckText(Browse(driver, window, cmdOpenFile, (folder / L"new").wstring()),
+                   (folder / L"new.txt").wstring(),
+                   "a new file's name is taken when the box is unticked, with .txt added");
+
+  // Best fit would turn "ō" into "o" and name another file.
+  Driver::SetText(name, L"before");
+  WriteSampleFile(folder / L"Tōkyō.txt");
+  Driver::PostClick(Driver::FindControl(window, cmdOpenFile));
+  const HWND dialog2 = driver.WaitForDialog(window);
+  Driver::TypeFileName(dialog2, (folder / L"Tōkyō.txt").wstring());
+  Driver::Accept(dialog2);
+  const HWND box = driver.WaitForDialog(window, dialog2);
+  if (driver.Check(box != nullptr && Driver::Text(box) == L"Invalid File Name",
+                   "a name outside the code page is refused with a message")) {
+    driver.Check(Driver::MessageBoxText(box).find(L"\"" + (folder / L"T?ky?.txt").wstring() +
+                                                  L"\" cannot be used") == 0,
+                 "the message shows the name with ? for what cannot be kept");
+    Driver::PressOk(box);
+  }
+  driver.WaitUntilEnabled(window);
+  driver.CheckText(Driver::Text(name), L"before", "a refused name changes nothing");
+}
+
+void CheckFolderDialog(Driver& driver, HWND window, const std::filesystem::path& folder) {
+  Driver::SetText(Driver::FindControl(window, txtName), L"before");
+  driver.CheckText(Browse(driver, window, cmdChooseFolder, L""), L"before",
+                   "cancelling the folder dialog changes nothing");
+  driver.CheckText(Browse(driver, window, cmdChooseFolder, folder.wstring()), folder.wstring(),
+                   "the folder typed into the folder dialog is chosen");
+}
+
+void CheckDrop(Driver& driver, HWND window, const std::filesystem::path& folder) {
+  const HWND list = Driver::FindControl(window, txtDropped);
+  const RECT target = Driver::ClientRect(list, window);
+  const POINT inside{target.left + 5, target.top + 5};
+  const std::wstring first = (folder / L"Zürich ü.txt").wstring();
+  const std::wstring second = (folder / L"new.txt").wstring();
+  Driver::DropFiles(window, inside, {first, second});
+  driver.Check(driver.WaitFor([&] { return Driver::Text(list) == first + L"\r\n" + second; }),
+               "dropped files are listed one a line, in the order given");
+}
+
+void CheckTooltip(Driver& driver, HWND window) {
+  Driver::PointAt(Driver::FindControl(window, cmdOpenFile));
+  const HWND tip = driver.WaitForWindow(TOOLTIPS_CLASSW, window);
+  driver.Check(tip != nullptr, "resting the pointer on a button in a frame shows a tooltip") &&
+      driver.CheckText(Driver::Text(tip), L"Chooses a file with the file dialog",
+                       "the tooltip is the button's");
+}
+
+void CheckBusyPointer(Driver& driver, HWND window, const std::filesystem::path& shots) {
+  const HWND label = Driver::FindControl(window, lblName);
+  const HWND frame = Driver::FindControl(window, fraWait);
+  Driver::PointAt(label);
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  const auto cursor = [] {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+  };
+  driver.WaitFor([&] { return cursor() == LoadCursorW(nullptr, IDC_ARROW); });
+  Driver::PostClick(Driver::FindControl(window, cmdWait));
+  driver.Check(driver.WaitFor([&] { return IsWindowVisible(frame) != FALSE; }),
+               "the wait frame shows while the work runs");
+  driver.Check(driver.WaitFor([&] { return cursor() == wait; }),
+               "the busy pointer shows over the window while the work runs");
+  Driver::SaveScreenshot(window, shots / "prototype-wait.bmp");
+  driver.Check(driver.WaitFor([&] { return !IsWindowVisible(frame) && cursor() != wait; }),
+               "the frame and the busy pointer go when the work is done");
+}
+
+// Tells the window it moved to a 144 DPI screen. Wine keeps drawing the title bar at the
+// system's DPI, so only the width of the client area can be checked.
+void CheckDpiChange(Driver& driver, HWND window) {
+  const HWND button = Driver::FindControl(window, cmdOpenFile);
+  const auto fontHeight = [&] {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+  };
+  const long before = fontHeight();
+  RECT suggested{};
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT client{};
+  GetClientRect(window, &client);
+  const RECT place = Driver::ClientRect(button, window);
+  // 4500 twips wide; the button 1800 by 375 twips at 2070, 330 in a frame at 225, 90.
+  driver.Check(client.right == 450, "at 144 DPI the client area grows");
+  driver.Check(place.left == 230 && place.top == 42 && place.right - place.left == 180 &&
+                   place.bottom - place.top == 38,
+               "at 144 DPI the controls move and grow");
+  driver.Check(std::abs(fontHeight() - before * 3 / 2) <= 1, "at 144 DPI the font grows");
+}
+
+// The text file opens in the program the desktop associates with text files.
+void CheckOpenDocument(Driver& driver, const std::filesystem::path& folder) {
+  WriteSampleFile(folder / L"notes.txt");
+  const Result<void> opened =
+      OpenDocument(nullptr, (folder / L"notes.txt").wstring(), folder.wstring(), SW_SHOWNORMAL);
+  driver.Check(opened.ok(), "the shell takes the document");
+  HWND editor = nullptr;
+  driver.Check(driver.WaitFor([&] {
+    editor = FindWindowW(nullptr, L"notes.txt - Notepad");
+    return editor != nullptr;
+  }),
+               "the document opens in Notepad");
+  PostMessageW(editor, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+void RunPrototypeScenario(Driver& driver, const ScenarioFolders& folders) {
+  const HWND window = driver.WaitForWindow(kPrototypeClass);
+  if (!driver.Check(window != nullptr, "the main window opens"))
+    return;
+  driver.CheckText(Driver::Text(window), L"Fleetwright v1.0", "the title shows the version");
+  driver.Check(driver.WaitUntilPainted(window) &&
+                   Driver::SaveScreenshot(window, folders.Screenshots / "prototype.bmp"),
+               "the main window's screenshot is saved");
+  CheckTabOrder(driver, window);
+  CheckMessageBox(driver, window);
+  CheckFileDialog(driver, window, folders.Work);
+  CheckFolderDialog(driver, window, folders.Work);
+  CheckDrop(driver, window, folders.Work);
+  CheckTooltip(driver, window);
+  CheckBusyPointer(driver, window, folders.Screenshots);
+  CheckOpenDocument(driver, folders.Work);
+  CheckDpiChange(driver, window);
+}
+
+}  // namespace fw::win32::test

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "win32/TextConversion.h"
+#include "win32/WindowsApi.h"
+
+namespace fw::win32 {
+namespace {
+
+// Names as the core receives them in code page 1252, the system code page under Wine here.
+TEST(TextConversionTest, KeepsWhatTheCodePageHoldsAndRefusesTheRest) {
+  if (GetACP() != 1252)
+    GTEST_SKIP() << "the expected bytes are those of code page 1252";
+  struct Case {
+    std::wstring_view Wide;
+    const char* Narrow;  // nullptr: refused
+  } const cases[] = {
+      {L"", ""},
+      {L"Z\u00FCrich \u00FC.txt", "Z\xFCrich \xFC.txt"},
+      {L"\u20AC and \u2019", "\x80 and \x92"},
+      {L"T\u014Dky\u014D.txt", nullptr},  // best fit would give "Tokyo.txt"
+      {L"\U0001F600.txt", nullptr},
+      {L"a\xD800"
+       L"b",
+       nullptr},  // unpaired surrogate
+  };
+  for (const Case& c : cases) {
+    const Result<std::string> narrow = CoreFromWide(c.Wide);
+    ASSERT_EQ(narrow.ok(), c.Narrow != nullptr) << testing::PrintToString(std::wstring(c.Wide));
+    if (c.Narrow != nullptr) {
+      EXPECT_EQ(narrow.value(), c.Narrow);
+    }
+  }
+}
+
+TEST(TextConversionTest, EveryByteOfTheCodePageSurvivesTheRoundTrip) {
+  std::string bytes;
+  for (int byte = 1; byte < 256; ++byte)
+    bytes += static_cast<char>(byte);
+  if (GetACP() != 1252)
+    GTEST_SKIP() << "multi-byte code pages have bytes that stand for nothing alone";
+  const Result<std::string> back = CoreFromWide(WideFromCore(bytes));
+  ASSERT_TRUE(back.ok());
+  EXPECT_EQ(back.value(), bytes);
+}
+
+}  // namespace
+}  // namespace fw::win32
