@@ -38,9 +38,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sorts, merges and renumbers AI air-traffi
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
-  # A zip of the command-line program and its help page, unpacked anywhere and run from there.
+  # A zip of the programs and their help page, unpacked anywhere and run from there.
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME "fleetwright-cli-${PROJECT_VERSION}-windows-x64")
+  if(TARGET fleetwright)
+    set(CPACK_PACKAGE_FILE_NAME "fleetwright-${PROJECT_VERSION}-windows-x64")
+  else()
+    set(CPACK_PACKAGE_FILE_NAME "fleetwright-cli-${PROJECT_VERSION}-windows-x64")
+  endif()
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

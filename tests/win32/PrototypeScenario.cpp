@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 #include "Driver.h"
 #include "Scenario.h"
@@ -33,6 +34,29 @@ std::wstring Browse(Driver& driver, HWND window, int button, const std::wstring&
   }
   driver.Check(driver.WaitUntilEnabled(window), "the window takes input again");
   return Driver::Text(Driver::FindControl(window, txtName));
+}
+
+// The manifest, the version record and the icon made it into the program.
+void CheckResources(Driver& driver, HWND window) {
+  driver.Check(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)) ==
+                   DPI_AWARENESS_PER_MONITOR_AWARE,
+               "the window is per-monitor DPI aware");
+  wchar_t program[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::vector<char> record(GetFileVersionInfoSizeW(program, nullptr));
+  VS_FIXEDFILEINFO* version = nullptr;
+  const wchar_t* product = nullptr;
+  UINT size = 0;
+  const bool read =
+      !record.empty() &&
+      GetFileVersionInfoW(program, 0, static_cast<DWORD>(record.size()), record.data()) &&
+      VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&version), &size) &&
+      VerQueryValueW(record.data(), L"\\StringFileInfo\\040904B0\\ProductName",
+                     reinterpret_cast<void**>(const_cast<wchar_t**>(&product)), &size);
+  driver.Check(read && version->dwFileVersionMS == MAKELONG(0, 1) &&
+                   version->dwFileVersionLS == 0 && std::wstring_view(product) == L"Fleetwright",
+               "the version record reads Fleetwright 1.0.0.0");
+  driver.Check(GetClassLongPtrW(window, GCLP_HICONSM) != 0, "the title bar has the icon");
 }
 
 void CheckTabOrder(Driver& driver, HWND window) {
@@ -204,6 +228,7 @@ void RunPrototypeScenario(Driver& driver, const ScenarioFolders& folders) {
   driver.Check(driver.WaitUntilPainted(window) &&
                    Driver::SaveScreenshot(window, folders.Screenshots / "prototype.bmp"),
                "the main window's screenshot is saved");
+  CheckResources(driver, window);
   CheckTabOrder(driver, window);
   CheckMessageBox(driver, window);
   CheckFileDialog(driver, window, folders.Work);
