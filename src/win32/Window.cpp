@@ -89,14 +89,11 @@ ControlClass ClassOf(const ControlSpec& spec) {
 
 }  // namespace
 
-// One control: what the table gave and what the window made of it.
+// One control: its place and font as the table gave them, and its windows.
 struct Window::Item {
   int Id = 0;
-  ControlKind Kind = ControlKind::Label;
-  int Container = 0;
   TwipsRect Place{};
   FontStyle Font{};
-  std::wstring Tooltip{};
   HWND Handle = nullptr;
   HWND Frame = nullptr;  // a GroupBox's frame and caption, drawn inside its panel
 };
@@ -178,7 +175,7 @@ Result<std::unique_ptr<Window>> Window::Create(const WindowSpec& spec,
 
 Window::~Window() {
   if (m_window != nullptr) {
-    // Destroyed by its owner: the code behind it hears nothing more.
+    // The window goes with this object; the code behind it hears nothing more.
     SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
     DestroyWindow(m_window);
   }
@@ -206,11 +203,7 @@ Result<void> Window::CreateControls(std::span<const ControlSpec> controls) {
           WS_CHILD | WS_CLIPSIBLINGS | controlClass.Style | (spec->Visible ? WS_VISIBLE : 0);
       const std::wstring caption(spec->Kind == ControlKind::GroupBox ? std::wstring_view{}
                                                                      : spec->Caption);
-      Item item{.Id = spec->Id,
-                .Kind = spec->Kind,
-                .Container = spec->Container,
-                .Place = spec->Place,
-                .Font = spec->Font};
+      Item item{.Id = spec->Id, .Place = spec->Place, .Font = spec->Font};
       item.Handle = CreateWindowExW(
           controlClass.ExStyle, controlClass.Name, caption.c_str(), style, 0, 0, 0, 0, parent,
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->Id)), instance, nullptr);
@@ -348,18 +341,19 @@ void Window::SetText(int id, std::wstring_view text) {
 }
 
 void Window::SetTooltip(int id, std::wstring_view tooltip) {
-  Item* item = Find(id);
+  const Item* item = Find(id);
   if (item == nullptr || m_tooltips == nullptr)
     return;
-  item->Tooltip = tooltip;
+  // The tooltip control keeps a copy of the text.
+  std::wstring text(tooltip);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = GetParent(item->Handle);
   tool.uId = reinterpret_cast<UINT_PTR>(item->Handle);
-  tool.lpszText = item->Tooltip.data();
+  tool.lpszText = text.data();
   SendMessageW(m_tooltips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  if (!item->Tooltip.empty())
+  if (!text.empty())
     SendMessageW(m_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

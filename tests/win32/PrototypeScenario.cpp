@@ -27,6 +27,10 @@ std::wstring Browse(Driver& driver, HWND window, int button, const std::wstring&
   if (!driver.Check(dialog != nullptr, "the button opens a dialog owned by the window"))
     return {};
   if (name.empty()) {
+    if (button == cmdOpenFile)
+      driver.Check(Driver::Text(dialog) == L"Select A Text File" &&
+                       Driver::Text(GetDlgItem(dialog, cmb1)) == L"Text (*.txt)",
+                   "the file dialog has the title and the file type asked for");
     Driver::Cancel(dialog);
   } else {
     driver.Check(Driver::TypeFileName(dialog, name), "the dialog has a name box");
@@ -147,6 +151,11 @@ void CheckDrop(Driver& driver, HWND window, const std::filesystem::path& folder)
   Driver::DropFiles(window, inside, {first, second});
   driver.Check(driver.WaitFor([&] { return Driver::Text(list) == first + L"\r\n" + second; }),
                "dropped files are listed one a line, in the order given");
+  const HWND name = Driver::FindControl(window, txtName);
+  const RECT box = Driver::ClientRect(name, window);
+  Driver::DropFiles(window, {box.right - 5, box.bottom - 5}, {second, first});
+  driver.Check(driver.WaitFor([&] { return Driver::Text(name) == second; }),
+               "the window tells on which control files were dropped");
 }
 
 void CheckTooltip(Driver& driver, HWND window) {

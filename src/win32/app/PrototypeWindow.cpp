@@ -163,8 +163,8 @@ void PrototypeWindow::Wait() {
   m_window->SetBusy(false);
 }
 
+// A file dropped on the name box becomes the chosen name; files dropped elsewhere are listed.
 void PrototypeWindow::OnFilesDropped(int controlId, const std::vector<std::wstring>& names) {
-  (void)controlId;
   std::wstring list;
   for (const std::wstring& name : names) {
     const Result<std::string> coreName = CoreFromWide(name);
@@ -176,7 +176,8 @@ void PrototypeWindow::OnFilesDropped(int controlId, const std::vector<std::wstri
       list += L"\r\n";
     list += WideFromCore(coreName.value());
   }
-  m_window->SetText(txtDropped, list);
+  m_window->SetText(controlId == txtName ? txtName : txtDropped,
+                    controlId == txtName ? list.substr(0, list.find(L'\r')) : list);
 }
 
 void PrototypeWindow::OnDestroyed() {
