@@ -84,7 +84,7 @@ Result<std::wstring> AskOpenFileName(HWND owner, const OpenFileRequest& request)
   return name;
 }
 
-Result<std::wstring> AskFolder(HWND owner, std::wstring_view title) {
+Result<std::wstring> AskFolder(HWND owner, std::wstring_view title, std::wstring_view startFolder) {
   Released<IFileOpenDialog> dialog;
   HRESULT result = CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                                     IID_PPV_ARGS(&dialog.Pointer));
@@ -95,6 +95,11 @@ Result<std::wstring> AskFolder(HWND owner, std::wstring_view title) {
   dialog.Pointer->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST |
                              FOS_NOCHANGEDIR);
   dialog.Pointer->SetTitle(std::wstring(title).c_str());
+  Released<IShellItem> start;
+  if (!startFolder.empty() &&
+      SUCCEEDED(SHCreateItemFromParsingName(std::wstring(startFolder).c_str(), nullptr,
+                                            IID_PPV_ARGS(&start.Pointer))))
+    dialog.Pointer->SetFolder(start.Pointer);
   result = dialog.Pointer->Show(owner);
   if (result == HRESULT_FROM_WIN32(ERROR_CANCELLED))
     return std::wstring();

@@ -36,9 +36,10 @@ void ShowMessageBox(HWND owner, std::wstring_view title, std::wstring_view text,
 // fails when the dialog cannot be shown.
 Result<std::wstring> AskOpenFileName(HWND owner, const OpenFileRequest& request);
 
-// The folder chosen in the folder dialog, empty when the user cancelled; fails when the dialog
-// cannot be shown. Needs COM on the calling thread (ComApartment).
-Result<std::wstring> AskFolder(HWND owner, std::wstring_view title);
+// The folder chosen in the folder dialog, opened at startFolder (the system's choice when it is
+// empty or missing); empty when the user cancelled. Fails when the dialog cannot be shown. Needs
+// COM on the calling thread (ComApartment).
+Result<std::wstring> AskFolder(HWND owner, std::wstring_view title, std::wstring_view startFolder);
 
 // Initialises COM for the calling thread as a single-threaded apartment while it lives, as the
 // shell's dialogs and ShellExecuteW expect.

@@ -1,16 +1,36 @@
 #include "win32/Win32Platform.h"
 
-#include "shell/Paths.h"
+#include "platform/Paths.h"
 #include "win32/CommonDialogs.h"
 #include "win32/Shell.h"
 #include "win32/TextConversion.h"
 
 namespace fw {
+namespace {
 
 using win32::WideFromCore;
 
+// The name as the core takes it, or empty after a message box saying why there is none.
+std::string ChosenName(HWND owner, const Result<std::wstring>& chosen,
+                       const wchar_t* refusalTitle) {
+  if (!chosen) {
+    win32::ShowMessageBox(owner, L"Error", WideFromCore(chosen.error().Message),
+                          MessageIcon::Critical);
+    return {};
+  }
+  const Result<std::string> name = win32::CoreFromWide(chosen.value());
+  if (!name) {
+    win32::ShowMessageBox(owner, refusalTitle, WideFromCore(name.error().Message),
+                          MessageIcon::Exclamation);
+    return {};
+  }
+  return name.value();
+}
+
+}  // namespace
+
 void Win32MessageBoxes::Show(const Message& message) {
-  win32::ShowMessageBox(GetActiveWindow(), WideFromCore(message.Title), WideFromCore(message.Text),
+  win32::ShowMessageBox(m_owner.Handle(), WideFromCore(message.Title), WideFromCore(message.Text),
                         message.Icon);
 }
 
@@ -22,20 +42,15 @@ std::string Win32FileDialog::AskFileName(const FileDialogRequest& request) {
                               request.FileMustExist};
   for (const FileFilter& filter : request.Filters)
     wide.Types.push_back({WideFromCore(filter.Description), WideFromCore(filter.Pattern)});
-  const HWND owner = GetActiveWindow();
-  const Result<std::wstring> chosen = win32::AskOpenFileName(owner, wide);
-  if (!chosen) {
-    win32::ShowMessageBox(owner, L"Error", WideFromCore(chosen.error().Message),
-                          MessageIcon::Critical);
-    return {};
-  }
-  const Result<std::string> name = win32::CoreFromWide(chosen.value());
-  if (!name) {
-    win32::ShowMessageBox(owner, L"Invalid File Name", WideFromCore(name.error().Message),
-                          MessageIcon::Exclamation);
-    return {};
-  }
-  return name.value();
+  return ChosenName(m_owner.Handle(), win32::AskOpenFileName(m_owner.Handle(), wide),
+                    L"Invalid File Name");
+}
+
+std::string Win32FileDialog::AskFolder(const std::string& title, const std::string& startFolder) {
+  return ChosenName(
+      m_owner.Handle(),
+      win32::AskFolder(m_owner.Handle(), WideFromCore(title), WideFromCore(startFolder)),
+      L"Invalid Folder Name");
 }
 
 void Win32DocumentOpener::Open(const std::string& path) {

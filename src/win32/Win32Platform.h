@@ -1,8 +1,8 @@
 #pragma once
 
 // The Win32 implementations of the platform interfaces through which the windows' logic reaches
-// message boxes, the file dialog, the desktop and the mouse pointer. Texts cross as the core's
-// 8-bit text in the system code page (see TextConversion.h).
+// message boxes, the file and folder dialogs, the desktop and the mouse pointer. Texts cross as
+// the core's 8-bit text in the system code page (see TextConversion.h).
 
 #include "platform/BusyPointer.h"
 #include "platform/DocumentOpener.h"
@@ -12,17 +12,27 @@
 
 namespace fw {
 
-// MessageBoxW, owned by the thread's active window.
+// MessageBoxW, owned by one window.
 class Win32MessageBoxes final : public MessageBoxes {
  public:
+  explicit Win32MessageBoxes(const win32::Window& owner) : m_owner(owner) {}
   void Show(const Message& message) override;
+
+ private:
+  const win32::Window& m_owner;
 };
 
-// GetOpenFileNameW, owned by the thread's active window. A chosen name that the system code page
-// cannot hold is refused with a message box and reported as a cancel.
+// GetOpenFileNameW and the folder dialog, owned by one window. A chosen name that the system
+// code page cannot hold is refused with a message box and reported as a cancel; so is a dialog
+// that cannot be shown, with its reason.
 class Win32FileDialog final : public FileDialog {
  public:
+  explicit Win32FileDialog(const win32::Window& owner) : m_owner(owner) {}
   std::string AskFileName(const FileDialogRequest& request) override;
+  std::string AskFolder(const std::string& title, const std::string& startFolder) override;
+
+ private:
+  const win32::Window& m_owner;
 };
 
 // ShellExecuteW "open", shown maximised, in the document's folder; failures are ignored.

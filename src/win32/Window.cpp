@@ -1,10 +1,13 @@
 #include "win32/Window.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <deque>
+#include <limits>
 #include <utility>
 
 #include "win32/SystemError.h"
+#include "win32/TextConversion.h"
 #include "win32/WindowsApi.h"
 
 namespace fw::win32 {
@@ -16,8 +19,15 @@ constexpr wchar_t kWindowProperty[] = L"Fleetwright.Window";
 // Long tooltips wrap at this width (pixels at 96 DPI).
 constexpr int kTooltipWidth = 400;
 
-bool IsContainer(ControlKind kind) {
-  return kind == ControlKind::GroupBox || kind == ControlKind::Panel;
+// The announcement's type: 9.75-point MS Sans Serif, bold italic.
+constexpr int kAnnouncementHeightTwips = 195;
+constexpr wchar_t kAnnouncementFace[] = L"MS Sans Serif";
+
+RECT ToPixels(const TwipsRect& place, UINT dpi) {
+  const int left = TwipsToPixels(place.Left, static_cast<int>(dpi));
+  const int top = TwipsToPixels(place.Top, static_cast<int>(dpi));
+  return RECT{left, top, left + TwipsToPixels(place.Width, static_cast<int>(dpi)),
+              top + TwipsToPixels(place.Height, static_cast<int>(dpi))};
 }
 
 // Panels hold controls as their children; what those report goes to the top-level window.
@@ -62,80 +72,82 @@ struct ControlClass {
   DWORD ExStyle;
 };
 
-ControlClass ClassOf(const ControlSpec& spec) {
-  const DWORD align = spec.Align == TextAlign::Center ? SS_CENTER : SS_LEFT;
-  switch (spec.Kind) {
-    case ControlKind::Button:
-      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+ControlClass ClassOf(ControlKind kind) {
+  switch (kind) {
     case ControlKind::Label:
-      return {WC_STATICW, align, 0};
-    case ControlKind::Edit:
-      return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::MultiLineEdit:
-      return {WC_EDITW,
-              ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL |
-                  WS_VSCROLL | WS_TABSTOP,
-              WS_EX_CLIENTEDGE};
+      return {WC_STATICW, SS_LEFT, 0};
+    case ControlKind::Button:
+      return {WC_BUTTONW, BS_PUSHBUTTON, 0};
     case ControlKind::CheckBox:
-      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::GroupBox:
-      // The frame control covers the panel but leaves its inside to the panel's background.
+      return {WC_BUTTONW, BS_AUTOCHECKBOX, 0};
+    case ControlKind::TextBox:
+      return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::TextList:
+      return {
+          WC_EDITW,
+          ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL,
+          WS_EX_CLIENTEDGE};
+    case ControlKind::Frame:
+      // The frame's caption and border cover the panel but leave its inside to the panel.
       return {kPanelClass, 0, WS_EX_CONTROLPARENT};
-    case ControlKind::Panel:
+    case ControlKind::Cover:
       return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Announcement:
+      return {WC_STATICW, SS_CENTER, 0};
   }
   return {WC_STATICW, 0, 0};
 }
 
+// Where a control comes in its siblings' focus order: its own tab, or for a frame without one
+// the first of its contents; controls that take no focus come last.
+int FocusRank(std::span<const ControlDesign> design, std::size_t index) {
+  if (design[index].Tab >= 0)
+    return design[index].Tab;
+  int rank = std::numeric_limits<int>::max();
+  for (std::size_t i = 0; i < design.size(); ++i)
+    if (design[i].Parent == static_cast<int>(index))
+      rank = std::min(rank, FocusRank(design, i));
+  return rank;
+}
+
 }  // namespace
 
-// One control: its place and font as the table gave them, and its windows.
+// One control: its place, and its windows.
 struct Window::Item {
-  int Id = 0;
   TwipsRect Place{};
-  FontStyle Font{};
+  bool Announcement = false;
   HWND Handle = nullptr;
-  HWND Frame = nullptr;  // a GroupBox's frame and caption, drawn inside its panel
+  HWND Frame = nullptr;  // a frame's border and caption, drawn inside its panel
 };
 
-// The message font at one DPI and the styles derived from it.
+// The message font at one DPI, and the announcement's type.
 class Window::Fonts {
  public:
-  explicit Fonts(UINT dpi) : m_dpi(dpi) {
+  explicit Fonts(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
+    LOGFONTW font{};
     if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
-      m_message = metrics.lfMessageFont;
+      font = metrics.lfMessageFont;
     else
-      GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof m_message, &m_message);
+      GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    Message = CreateFontIndirectW(&font);
+    font.lfHeight = -TwipsToPixels(kAnnouncementHeightTwips, static_cast<int>(dpi));
+    font.lfWidth = 0;
+    font.lfWeight = FW_BOLD;
+    font.lfItalic = TRUE;
+    wcsncpy(font.lfFaceName, kAnnouncementFace, LF_FACESIZE - 1);
+    Announcement = CreateFontIndirectW(&font);
   }
   ~Fonts() {
-    for (const auto& [style, font] : m_fonts)
-      DeleteObject(font);
+    DeleteObject(Message);
+    DeleteObject(Announcement);
   }
   Fonts(const Fonts&) = delete;
   Fonts& operator=(const Fonts&) = delete;
 
-  HFONT Get(const FontStyle& style) {
-    for (const auto& [known, font] : m_fonts)
-      if (known == style)
-        return font;
-    LOGFONTW font = m_message;
-    if (style.HeightTwips != 0)
-      font.lfHeight = -TwipsToPixels(style.HeightTwips, m_dpi);
-    if (style.Bold)
-      font.lfWeight = FW_BOLD;
-    if (style.Italic)
-      font.lfItalic = TRUE;
-    const HFONT handle = CreateFontIndirectW(&font);
-    m_fonts.emplace_back(style, handle);
-    return handle;
-  }
-
- private:
-  UINT m_dpi;
-  LOGFONTW m_message{};
-  std::vector<std::pair<FontStyle, HFONT>> m_fonts;
+  HFONT Message;
+  HFONT Announcement;
 };
 
 Window::Window(const WindowSpec& spec, WindowEvents& events)
@@ -144,7 +156,7 @@ Window::Window(const WindowSpec& spec, WindowEvents& events)
       m_clientHeightTwips(spec.ClientHeightTwips) {}
 
 Result<std::unique_ptr<Window>> Window::Create(const WindowSpec& spec,
-                                               std::span<const ControlSpec> controls,
+                                               std::span<const ControlDesign> design,
                                                WindowEvents& events) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const std::wstring className(spec.ClassName);
@@ -164,7 +176,7 @@ Result<std::unique_ptr<Window>> Window::Create(const WindowSpec& spec,
   window->m_tooltips = CreateWindowExW(
       0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window->m_window, nullptr, instance, nullptr);
-  if (const Result<void> created = window->CreateControls(controls); !created)
+  if (const Result<void> created = window->CreateControls(design); !created)
     return created.error();
   if (spec.AcceptFiles)
     DragAcceptFiles(window->m_window, TRUE);
@@ -181,89 +193,86 @@ Window::~Window() {
   }
 }
 
-Result<void> Window::CreateControls(std::span<const ControlSpec> controls) {
+Result<void> Window::CreateControls(std::span<const ControlDesign> design) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  // Siblings are created in focus order, which is also their stacking order; a container's
-  // controls after the container itself.
-  std::deque<int> containers{0};
-  std::size_t created = 0;
-  while (!containers.empty()) {
-    const int container = containers.front();
-    containers.pop_front();
-    std::vector<const ControlSpec*> level;
-    for (const ControlSpec& spec : controls)
-      if (spec.Container == container)
-        level.push_back(&spec);
-    std::stable_sort(level.begin(), level.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->Tab < b->Tab; });
-    const HWND parent = ContainerHandle(container);
-    for (const ControlSpec* spec : level) {
-      const ControlClass controlClass = ClassOf(*spec);
-      const DWORD style =
-          WS_CHILD | WS_CLIPSIBLINGS | controlClass.Style | (spec->Visible ? WS_VISIBLE : 0);
-      const std::wstring caption(spec->Kind == ControlKind::GroupBox ? std::wstring_view{}
-                                                                     : spec->Caption);
-      Item item{.Id = spec->Id, .Place = spec->Place, .Font = spec->Font};
+  m_items.resize(design.size());
+  // Siblings are made in focus order, which is also their stacking order; a container's controls
+  // after the container.
+  std::deque<int> parents{-1};
+  while (!parents.empty()) {
+    const int parent = parents.front();
+    parents.pop_front();
+    std::vector<std::size_t> siblings;
+    for (std::size_t i = 0; i < design.size(); ++i)
+      if (design[i].Parent == parent)
+        siblings.push_back(i);
+    std::stable_sort(siblings.begin(), siblings.end(), [&](std::size_t a, std::size_t b) {
+      return FocusRank(design, a) < FocusRank(design, b);
+    });
+    const HWND parentHandle = parent < 0 ? m_window : m_items[parent].Handle;
+    for (const std::size_t index : siblings) {
+      const ControlDesign& control = design[index];
+      const ControlClass controlClass = ClassOf(control.Kind);
+      const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | controlClass.Style |
+                          (control.Tab >= 0 ? WS_TABSTOP : 0) | (control.Hidden ? 0 : WS_VISIBLE);
+      const bool frame = control.Kind == ControlKind::Frame;
+      const std::wstring caption = WideFromCore(control.Caption);
+      const int id = kFirstControlId + static_cast<int>(index);
+      Item& item = m_items[index];
+      item.Place = control.Place;
+      item.Announcement = control.Kind == ControlKind::Announcement;
       item.Handle = CreateWindowExW(
-          controlClass.ExStyle, controlClass.Name, caption.c_str(), style, 0, 0, 0, 0, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->Id)), instance, nullptr);
-      if (item.Handle == nullptr)
-        return SystemError("cannot create control " + std::to_string(spec->Id));
-      if (spec->Kind == ControlKind::GroupBox) {
-        const std::wstring frameCaption(spec->Caption);
-        item.Frame = CreateWindowExW(0, WC_BUTTONW, frameCaption.c_str(),
+          controlClass.ExStyle, controlClass.Name, frame ? L"" : caption.c_str(), style, 0, 0, 0, 0,
+          parentHandle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+      if (item.Handle != nullptr && frame)
+        item.Frame = CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
                                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, 0,
                                      0, item.Handle, nullptr, instance, nullptr);
-        if (item.Frame == nullptr)
-          return SystemError("cannot create control " + std::to_string(spec->Id));
-      }
-      if (spec->Kind == ControlKind::Edit || spec->Kind == ControlKind::MultiLineEdit)
+      if (item.Handle == nullptr || (frame && item.Frame == nullptr))
+        return SystemError("cannot create control " + std::string(control.Name));
+      if (control.Kind == ControlKind::TextBox || control.Kind == ControlKind::TextList)
         SendMessageW(item.Handle, EM_SETLIMITTEXT, 0, 0);
-      if (spec->Kind == ControlKind::CheckBox && spec->Checked)
+      if (control.Ticked)
         SendMessageW(item.Handle, BM_SETCHECK, BST_CHECKED, 0);
-      m_items.push_back(std::move(item));
-      SetTooltip(spec->Id, spec->Tooltip);
-      if (IsContainer(spec->Kind))
-        containers.push_back(spec->Id);
-      ++created;
+      SetTooltip(static_cast<int>(index), WideFromCore(control.Tooltip));
+      if (frame || control.Kind == ControlKind::Cover)
+        parents.push_back(static_cast<int>(index));
     }
   }
-  if (created != controls.size())
-    return IoError("cannot create the window: a control names a container it is not in");
-  // A frame lies beneath the controls it holds.
-  for (const Item& item : m_items)
-    if (item.Frame != nullptr)
-      SetWindowPos(item.Frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    if (m_items[i].Handle == nullptr)
+      return IoError("cannot create control " + std::string(design[i].Name) +
+                     ": its parent is not a frame or cover of the window");
+    // A frame lies beneath the controls it holds, made after it.
+    if (m_items[i].Frame != nullptr)
+      SetWindowPos(m_items[i].Frame, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   return {};
 }
 
-const Window::Item* Window::Find(int id) const {
-  for (const Item& item : m_items)
-    if (item.Id == id)
-      return &item;
-  return nullptr;
+const Window::Item* Window::Find(int control) const {
+  return control >= 0 && static_cast<std::size_t>(control) < m_items.size() &&
+                 m_items[control].Handle != nullptr
+             ? &m_items[control]
+             : nullptr;
 }
 
-Window::Item* Window::Find(int id) {
-  return const_cast<Item*>(std::as_const(*this).Find(id));
+Window::Item* Window::Find(int control) {
+  return const_cast<Item*>(std::as_const(*this).Find(control));
 }
 
-HWND Window::ContainerHandle(int containerId) const {
-  const Item* container = Find(containerId);
-  return container != nullptr ? container->Handle : m_window;
-}
-
-HWND Window::Control(int id) const {
-  const Item* item = Find(id);
+HWND Window::Control(int control) const {
+  const Item* item = Find(control);
   return item != nullptr ? item->Handle : nullptr;
 }
 
 void Window::ApplyLayout() {
   for (const Item& item : m_items) {
-    const RECT rect = TwipsToPixels(item.Place, m_dpi);
+    const RECT rect = ToPixels(item.Place, m_dpi);
     SetWindowPos(item.Handle, nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    const HFONT font = m_fonts->Get(item.Font);
+    const HFONT font = item.Announcement ? m_fonts->Announcement : m_fonts->Message;
     SendMessageW(item.Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (item.Frame != nullptr) {
       SetWindowPos(item.Frame, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
@@ -277,8 +286,8 @@ void Window::ApplyLayout() {
 }
 
 void Window::ResizeClientArea(bool centre) {
-  RECT frame{0, 0, TwipsToPixels(m_clientWidthTwips, m_dpi),
-             TwipsToPixels(m_clientHeightTwips, m_dpi)};
+  RECT frame{0, 0, TwipsToPixels(m_clientWidthTwips, static_cast<int>(m_dpi)),
+             TwipsToPixels(m_clientHeightTwips, static_cast<int>(m_dpi))};
   AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)),
                            FALSE, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)),
                            m_dpi);
@@ -324,8 +333,8 @@ void Window::SetClientHeight(int twips) {
   ResizeClientArea(false);
 }
 
-std::wstring Window::Text(int id) const {
-  const Item* item = Find(id);
+std::wstring Window::Text(int control) const {
+  const Item* item = Find(control);
   if (item == nullptr)
     return {};
   const HWND handle = item->Frame != nullptr ? item->Frame : item->Handle;
@@ -335,13 +344,13 @@ std::wstring Window::Text(int id) const {
   return text;
 }
 
-void Window::SetText(int id, std::wstring_view text) {
-  if (const Item* item = Find(id))
+void Window::SetText(int control, std::wstring_view text) {
+  if (const Item* item = Find(control))
     SetWindowTextW(item->Frame != nullptr ? item->Frame : item->Handle, std::wstring(text).c_str());
 }
 
-void Window::SetTooltip(int id, std::wstring_view tooltip) {
-  const Item* item = Find(id);
+void Window::SetTooltip(int control, std::wstring_view tooltip) {
+  const Item* item = Find(control);
   if (item == nullptr || m_tooltips == nullptr)
     return;
   // The tooltip control keeps a copy of the text.
@@ -357,27 +366,27 @@ void Window::SetTooltip(int id, std::wstring_view tooltip) {
     SendMessageW(m_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-bool Window::IsVisible(int id) const {
-  const Item* item = Find(id);
+bool Window::IsVisible(int control) const {
+  const Item* item = Find(control);
   return item != nullptr && (GetWindowLongPtrW(item->Handle, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void Window::SetVisible(int id, bool visible) {
-  if (const Item* item = Find(id))
+void Window::SetVisible(int control, bool visible) {
+  if (const Item* item = Find(control))
     ShowWindow(item->Handle, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-TwipsRect Window::Place(int id) const {
-  const Item* item = Find(id);
+TwipsRect Window::Place(int control) const {
+  const Item* item = Find(control);
   return item != nullptr ? item->Place : TwipsRect{};
 }
 
-void Window::SetPlace(int id, const TwipsRect& place) {
-  Item* item = Find(id);
+void Window::SetPlace(int control, const TwipsRect& place) {
+  Item* item = Find(control);
   if (item == nullptr)
     return;
   item->Place = place;
-  const RECT rect = TwipsToPixels(place, m_dpi);
+  const RECT rect = ToPixels(place, m_dpi);
   SetWindowPos(item->Handle, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
   if (item->Frame != nullptr)
@@ -385,23 +394,23 @@ void Window::SetPlace(int id, const TwipsRect& place) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool Window::IsChecked(int id) const {
-  const Item* item = Find(id);
+bool Window::IsTicked(int control) const {
+  const Item* item = Find(control);
   return item != nullptr && SendMessageW(item->Handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Window::SetChecked(int id, bool checked) {
-  if (const Item* item = Find(id))
-    SendMessageW(item->Handle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+void Window::SetTicked(int control, bool ticked) {
+  if (const Item* item = Find(control))
+    SendMessageW(item->Handle, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Window::BringToFront(int id) {
-  if (const Item* item = Find(id))
+void Window::BringToFront(int control) {
+  if (const Item* item = Find(control))
     SetWindowPos(item->Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Window::RepaintNow(int id) {
-  if (const Item* item = Find(id))
+void Window::RepaintNow(int control) {
+  if (const Item* item = Find(control))
     RedrawWindow(item->Handle, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
@@ -436,17 +445,17 @@ void Window::OnFilesDropped(HDROP drop) {
     MapWindowPoints(target, child, &point, 1);
     target = child;
   }
-  int targetId = 0;
-  for (const Item& item : m_items)
-    if (item.Handle == target || item.Frame == target)
-      targetId = item.Id;
+  int targetControl = -1;
+  for (std::size_t i = 0; i < m_items.size(); ++i)
+    if (m_items[i].Handle == target || m_items[i].Frame == target)
+      targetControl = static_cast<int>(i);
   std::vector<std::wstring> names(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
   for (UINT i = 0; i < names.size(); ++i) {
     names[i].resize(DragQueryFileW(drop, i, nullptr, 0) + 1);
     names[i].resize(DragQueryFileW(drop, i, names[i].data(), static_cast<UINT>(names[i].size())));
   }
   DragFinish(drop);
-  m_events.OnFilesDropped(targetId, names);
+  m_events.OnFilesDropped(targetControl, names);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -469,7 +478,7 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       // Enter and Escape send IDOK and IDCANCEL without a control; no button is bound to them.
       if (lParam != 0 && HIWORD(wParam) == BN_CLICKED)
-        m_events.OnClick(LOWORD(wParam));
+        m_events.OnClick(LOWORD(wParam) - kFirstControlId);
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

@@ -1,9 +1,12 @@
 #pragma once
 
-// A fixed-size top-level window whose controls come from a table in twips. The window converts
-// twips with its own DPI and follows DPI changes (the program is per-monitor DPI aware), gives
-// every control the system's message font, keeps the keyboard focus order of the table and
-// shows each control's tooltip. Everything runs on the thread that created the window.
+// A fixed-size top-level window whose controls come from a design table (platform/
+// WindowDesign.h). The window converts twips with its own DPI and follows DPI changes (the
+// program is per-monitor DPI aware), gives every control the system's message font, keeps the
+// table's keyboard focus order and shows each control's tooltip. A control is named by its index
+// in the table; its Windows control id is kFirstControlId plus that index. Texts are UTF-16; the
+// table's own texts are read in the system code page. Everything runs on the thread that created
+// the window.
 
 #include <memory>
 #include <span>
@@ -12,10 +15,14 @@
 #include <vector>
 
 #include "platform/Result.h"
-#include "win32/Controls.h"
+#include "platform/WindowDesign.h"
 #include "win32/WindowsApi.h"
 
 namespace fw::win32 {
+
+// The Windows control id of the design table's first control. Ids 1 and 2 stay free: the
+// keyboard's Enter and Escape send them to the window.
+inline constexpr int kFirstControlId = 100;
 
 // What the window tells the code behind it. Handlers run on the window's thread, one at a time;
 // a handler that shows a modal window may see further events before it returns.
@@ -24,11 +31,11 @@ class WindowEvents {
   virtual ~WindowEvents() = default;
 
   // A button or check box was clicked (by mouse, keyboard or BM_CLICK).
-  virtual void OnClick(int controlId) = 0;
+  virtual void OnClick(int control) = 0;
 
-  // Files were dropped on the control controlId (0: on no control), names in the order given.
-  virtual void OnFilesDropped(int controlId, const std::vector<std::wstring>& names) {
-    (void)controlId;
+  // Files were dropped on the control (-1: on no control), names in the order given.
+  virtual void OnFilesDropped(int control, const std::vector<std::wstring>& names) {
+    (void)control;
     (void)names;
   }
 
@@ -55,7 +62,7 @@ class Window {
   // The window, hidden and centred on its owner's screen, with its controls; fails with the
   // system's reason when the window or a control cannot be created.
   static Result<std::unique_ptr<Window>> Create(const WindowSpec& spec,
-                                                std::span<const ControlSpec> controls,
+                                                std::span<const ControlDesign> design,
                                                 WindowEvents& events);
   ~Window();
   Window(const Window&) = delete;
@@ -63,8 +70,8 @@ class Window {
 
   // The window's handle; nullptr once the window is destroyed.
   HWND Handle() const { return m_window; }
-  // The control's handle; nullptr for an id not in the table.
-  HWND Control(int id) const;
+  // The control's handle; nullptr for an index outside the table.
+  HWND Control(int control) const;
   // Dots per inch the layout is converted with.
   UINT Dpi() const { return m_dpi; }
 
@@ -79,20 +86,21 @@ class Window {
   // The client area's height in twips; the width and the top-left corner stay.
   void SetClientHeight(int twips);
 
-  std::wstring Text(int id) const;
-  void SetText(int id, std::wstring_view text);
-  void SetTooltip(int id, std::wstring_view tooltip);
-  bool IsVisible(int id) const;
-  void SetVisible(int id, bool visible);
-  TwipsRect Place(int id) const;
-  void SetPlace(int id, const TwipsRect& place);
-  bool IsChecked(int id) const;
-  void SetChecked(int id, bool checked);
+  // A caption, or a text box's text; a text list's lines are separated by CR LF.
+  std::wstring Text(int control) const;
+  void SetText(int control, std::wstring_view text);
+  void SetTooltip(int control, std::wstring_view tooltip);
+  bool IsVisible(int control) const;
+  void SetVisible(int control, bool visible);
+  TwipsRect Place(int control) const;
+  void SetPlace(int control, const TwipsRect& place);
+  bool IsTicked(int control) const;
+  void SetTicked(int control, bool ticked);
 
   // Puts the control above its overlapping siblings from now on.
-  void BringToFront(int id);
+  void BringToFront(int control);
   // Paints the control and what it holds before returning, without the message loop running.
-  void RepaintNow(int id);
+  void RepaintNow(int control);
   // Shows the busy pointer over the window until SetBusy(false); for work on this thread.
   void SetBusy(bool busy);
 
@@ -103,10 +111,9 @@ class Window {
   Window(const WindowSpec& spec, WindowEvents& events);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  Result<void> CreateControls(std::span<const ControlSpec> controls);
-  const Item* Find(int id) const;
-  Item* Find(int id);
-  HWND ContainerHandle(int containerId) const;
+  Result<void> CreateControls(std::span<const ControlDesign> design);
+  const Item* Find(int control) const;
+  Item* Find(int control);
   void ApplyLayout();
   void ResizeClientArea(bool centre);
   void OnFilesDropped(HDROP drop);

@@ -13,8 +13,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "win32/Window.h"
 #include "win32/WindowsApi.h"
 
 namespace fw::win32::test {
@@ -47,8 +49,17 @@ class Driver {
   // Waits until owner takes input again after its modal window closed, and its thread is idle.
   bool WaitUntilEnabled(HWND owner) const;
 
+  // The Windows control id of a control named by a design table's enum (win32::Window).
+  template <typename Control>
+  requires std::is_enum_v<Control>
+  static int ControlId(Control control) { return kFirstControlId + static_cast<int>(control); }
   // The first descendant of parent with the control id; nullptr when none.
   static HWND FindControl(HWND parent, int id);
+  template <typename Control>
+  requires std::is_enum_v<Control>
+  static HWND FindControl(HWND parent, Control control) {
+    return FindControl(parent, ControlId(control));
+  }
   // The first descendant of parent of the class (and caption, when given); nullptr when none.
   static HWND FindControl(HWND parent, std::wstring_view className, std::wstring_view caption = {});
   static std::wstring Text(HWND window);

@@ -13,7 +13,7 @@
 namespace fw::win32::test {
 namespace {
 
-using namespace prototype;
+using enum PrototypeControl;
 
 void WriteSampleFile(const std::filesystem::path& file) {
   std::ofstream(file) << "AC#1,Sample\r\n";
@@ -21,7 +21,8 @@ void WriteSampleFile(const std::filesystem::path& file) {
 
 // Answers the dialog the click opens with name typed in, or cancels it when name is empty;
 // returns what the name box shows afterwards.
-std::wstring Browse(Driver& driver, HWND window, int button, const std::wstring& name) {
+std::wstring Browse(Driver& driver, HWND window, PrototypeControl button,
+                    const std::wstring& name) {
   Driver::PostClick(Driver::FindControl(window, button));
   const HWND dialog = driver.WaitForDialog(window);
   if (!driver.Check(dialog != nullptr, "the button opens a dialog owned by the window"))
@@ -64,13 +65,15 @@ void CheckResources(Driver& driver, HWND window) {
 }
 
 void CheckTabOrder(Driver& driver, HWND window) {
-  const int expected[] = {cmdOpenFile, cmdChooseFolder, cmdWait,       txtName,
-                          txtDropped,  chkMustExist,    cmdShowMessage};
+  const PrototypeControl expected[] = {cmdOpenFile, cmdChooseFolder, cmdWait,       txtName,
+                                       txtDropped,  chkMustExist,    cmdShowMessage};
   bool inOrder = driver.WaitFor([&] { return Driver::Focus(window) != nullptr; }) &&
-                 GetDlgCtrlID(Driver::Focus(window)) == cmdShowMessage;
-  for (const int id : expected) {
+                 GetDlgCtrlID(Driver::Focus(window)) == Driver::ControlId(cmdShowMessage);
+  for (const PrototypeControl control : expected) {
     Driver::PressKey(window, VK_TAB);
-    inOrder = inOrder && driver.WaitFor([&] { return GetDlgCtrlID(Driver::Focus(window)) == id; });
+    inOrder = inOrder && driver.WaitFor([&] {
+      return GetDlgCtrlID(Driver::Focus(window)) == Driver::ControlId(control);
+    });
   }
   driver.Check(inOrder, "Tab walks the controls in the table's focus order, into the frame");
 }
