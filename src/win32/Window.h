@@ -105,7 +105,13 @@ class Window {
   void SetBusy(bool busy);
 
  private:
-  struct Item;
+  // One control: its place, and its windows.
+  struct Item {
+    TwipsRect Place{};
+    bool Announcement = false;
+    HWND Handle = nullptr;
+    HWND Frame = nullptr;  // a frame's border and caption, drawn inside its panel
+  };
   class Fonts;
 
   Window(const WindowSpec& spec, WindowEvents& events);
@@ -114,6 +120,7 @@ class Window {
   Result<void> CreateControls(std::span<const ControlDesign> design);
   const Item* Find(int control) const;
   Item* Find(int control);
+  RECT PixelsOf(const TwipsRect& place) const;
   void ApplyLayout();
   void ResizeClientArea(bool centre);
   void OnFilesDropped(HDROP drop);

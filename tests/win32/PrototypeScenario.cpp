@@ -182,10 +182,10 @@ void CheckBusyPointer(Driver& driver, HWND window, const std::filesystem::path& 
   };
   driver.WaitFor([&] { return cursor() == LoadCursorW(nullptr, IDC_ARROW); });
   Driver::PostClick(Driver::FindControl(window, cmdWait));
-  driver.Check(driver.WaitFor([&] { return IsWindowVisible(frame) != FALSE; }),
-               "the wait frame shows while the work runs");
+  // The window's thread is busy: the frame's paint is done when the pointer turns.
   driver.Check(driver.WaitFor([&] { return cursor() == wait; }),
                "the busy pointer shows over the window while the work runs");
+  driver.Check(IsWindowVisible(frame) != FALSE, "the wait frame shows while the work runs");
   Driver::SaveScreenshot(window, shots / "prototype-wait.bmp");
   driver.Check(driver.WaitFor([&] { return !IsWindowVisible(frame) && cursor() != wait; }),
                "the frame and the busy pointer go when the work is done");

@@ -76,13 +76,14 @@ void PrototypeWindow::ChooseFolder() {
 }
 
 // Stands in for an operation: the real dialog runs its work on this thread the same way.
+// The pointer turns busy last, once the frame is painted: tests take that as the sign.
 void PrototypeWindow::Wait() {
-  m_window->SetBusy(true);
   m_window->SetVisible(Index(fraWait), true);
   m_window->RepaintNow(Index(fraWait));
+  m_window->SetBusy(true);
   Sleep(500);
-  m_window->SetVisible(Index(fraWait), false);
   m_window->SetBusy(false);
+  m_window->SetVisible(Index(fraWait), false);
 }
 
 // A file dropped on the name box becomes the chosen name; files dropped elsewhere are listed.
