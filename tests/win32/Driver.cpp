@@ -15,57 +15,43 @@ constexpr int kMessageBoxText = 0xFFFF;
 // The name box of the folder dialog (IFileDialog).
 constexpr int kItemDialogName = edt1;
 
-struct Search {
-  int Id;
-  std::wstring_view ClassName;
-  std::wstring_view Caption;
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK Matches(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<Search*>(data);
-  const bool match = search.Id != 0
-                         ? GetDlgCtrlID(window) == search.Id
-                         : Driver::ClassName(window) == search.ClassName &&
-                               (search.Caption.empty() || Driver::Text(window) == search.Caption);
-  if (match)
-    search.Found = window;
-  return !match;
+// The first window among parent's descendants (the top-level windows when parent is null) that
+// match accepts; nullptr when there is none.
+HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)>& match) {
+  struct Search {
+    const std::function<bool(HWND)>& Match;
+    HWND Found = nullptr;
+  } search{match};
+  const WNDENUMPROC visit = [](HWND window, LPARAM data) -> BOOL {
+    auto& search = *reinterpret_cast<Search*>(data);
+    if (search.Match(window))
+      search.Found = window;
+    return search.Found == nullptr;
+  };
+  if (parent != nullptr)
+    EnumChildWindows(parent, visit, reinterpret_cast<LPARAM>(&search));
+  else
+    EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
 }
 
-struct TopLevelSearch {
-  std::wstring_view ClassName;
-  HWND Owner;
-  HWND Except;
-  DWORD Process;
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK MatchesTopLevel(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<TopLevelSearch*>(data);
+bool IsOurs(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  const bool match = process == search.Process && window != search.Except &&
-                     IsWindowVisible(window) && Driver::ClassName(window) == search.ClassName &&
-                     (search.Owner == nullptr || GetWindow(window, GW_OWNER) == search.Owner);
-  if (match)
-    search.Found = window;
-  return !match;
+  return process == GetCurrentProcessId() && IsWindowVisible(window);
 }
 
 // Prints a visible window of this process, to tell what was on the screen when a check failed.
-BOOL CALLBACK Describe(HWND window, LPARAM) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window))
-    return TRUE;
-  // The title as stored: asking the window could hang with its thread.
-  wchar_t title[256] = {};
-  InternalGetWindowText(window, title, 256);
-  std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(Driver::ClassName(window)).c_str(),
-              Utf8(title).c_str(), IsWindowEnabled(window) ? "" : " (disabled)",
-              Utf8(Driver::ClassName(GetWindow(window, GW_OWNER))).c_str());
-  return TRUE;
+bool Describe(HWND window) {
+  if (IsOurs(window)) {
+    // The title as stored: asking the window could hang with its thread.
+    wchar_t title[256] = {};
+    InternalGetWindowText(window, title, 256);
+    std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(Driver::ClassName(window)).c_str(),
+                Utf8(title).c_str(), IsWindowEnabled(window) ? "" : " (disabled)",
+                Utf8(Driver::ClassName(GetWindow(window, GW_OWNER))).c_str());
+  }
+  return false;
 }
 
 }  // namespace
@@ -83,7 +69,7 @@ bool Driver::Check(bool condition, std::string_view what) {
   std::printf("%s: %.*s\n", condition ? "ok" : "FAILED", static_cast<int>(what.size()),
               what.data());
   if (!condition)
-    EnumWindows(Describe, 0);
+    FindWindowWhere(nullptr, Describe);
   std::fflush(stdout);
   return condition;
 }
@@ -109,12 +95,15 @@ bool Driver::WaitFor(const std::function<bool()>& condition) const {
 }
 
 HWND Driver::WaitForWindow(std::wstring_view className, HWND owner, HWND except) const {
-  TopLevelSearch search{className, owner, except, GetCurrentProcessId()};
+  HWND found = nullptr;
   WaitFor([&] {
-    EnumWindows(MatchesTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.Found != nullptr;
+    found = FindWindowWhere(nullptr, [&](HWND window) {
+      return window != except && IsOurs(window) && ClassName(window) == className &&
+             (owner == nullptr || GetWindow(window, GW_OWNER) == owner);
+    });
+    return found != nullptr;
   });
-  return search.Found;
+  return found;
 }
 
 bool Driver::WaitUntilEnabled(HWND owner) const {
@@ -125,15 +114,13 @@ bool Driver::WaitUntilEnabled(HWND owner) const {
 }
 
 HWND Driver::FindControl(HWND parent, int id) {
-  Search search{id, {}, {}};
-  EnumChildWindows(parent, Matches, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  return FindWindowWhere(parent, [&](HWND window) { return GetDlgCtrlID(window) == id; });
 }
 
 HWND Driver::FindControl(HWND parent, std::wstring_view className, std::wstring_view caption) {
-  Search search{0, className, caption};
-  EnumChildWindows(parent, Matches, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  return FindWindowWhere(parent, [&](HWND window) {
+    return ClassName(window) == className && (caption.empty() || Text(window) == caption);
+  });
 }
 
 std::wstring Driver::Text(HWND window) {
