@@ -41,6 +41,15 @@ bool IsOurs(HWND window) {
   return process == GetCurrentProcessId() && IsWindowVisible(window);
 }
 
+// Text for the log: UTF-16 as UTF-8.
+std::string Utf8(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  std::string narrow(static_cast<std::size_t>(size) * 3, '\0');
+  narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
+      CP_UTF8, 0, text.data(), size, narrow.data(), size * 3, nullptr, nullptr)));
+  return narrow;
+}
+
 // Prints a visible window of this process, to tell what was on the screen when a check failed.
 bool Describe(HWND window) {
   if (IsOurs(window)) {
@@ -55,14 +64,6 @@ bool Describe(HWND window) {
 }
 
 }  // namespace
-
-std::string Utf8(std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  std::string narrow(static_cast<std::size_t>(size) * 3, '\0');
-  narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
-      CP_UTF8, 0, text.data(), size, narrow.data(), size * 3, nullptr, nullptr)));
-  return narrow;
-}
 
 bool Driver::Check(bool condition, std::string_view what) {
   (condition ? m_passed : m_failed)++;
@@ -165,7 +166,6 @@ void Driver::PostClick(HWND button) {
 void Driver::PressKey(HWND window, UINT key) {
   const HWND focus = Focus(window);
   PostMessageW(focus, WM_KEYDOWN, key, 1);
-  PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
 }
 
 void Driver::PointAt(HWND window) {

@@ -75,7 +75,7 @@ class Driver {
   static void Click(HWND button);
   // Clicks a button without waiting for its handler.
   static void PostClick(HWND button);
-  // Presses and releases a key in the control that has the focus.
+  // Presses a key in the control that has the focus.
   static void PressKey(HWND window, UINT key);
   // Moves the mouse pointer to the middle of the window.
   static void PointAt(HWND window);
@@ -103,8 +103,5 @@ class Driver {
   int m_passed = 0;
   int m_failed = 0;
 };
-
-// Text for the log: UTF-16 as UTF-8.
-std::string Utf8(std::wstring_view text);
 
 }  // namespace fw::win32::test

@@ -16,7 +16,8 @@ namespace {
 using fw::win32::test::Driver;
 using namespace std::chrono_literals;
 
-void Exit(const Driver& driver) {
+// Reports the counts and ends the program with the number of failed checks.
+[[noreturn]] void Exit(const Driver& driver) {
   std::printf("%d passed, %d failed\n", driver.Passed(), driver.Failed());
   std::fflush(stdout);
   ExitProcess(static_cast<UINT>(driver.Failed()));
@@ -52,22 +53,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SetUnhandledExceptionFilter(OnCrash);
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  fw::win32::test::ScenarioFolders folders{
-      count > 1 ? std::filesystem::path(arguments[1]) : std::filesystem::current_path(),
-      std::filesystem::temp_directory_path() /
-          ("fleetwright-driver-" + std::to_string(GetTickCount64()))};
+  const std::filesystem::path screenshots =
+      count > 1 ? std::filesystem::path(arguments[1]) : std::filesystem::current_path();
   LocalFree(arguments);
-  std::filesystem::create_directories(folders.Work);
+  const std::filesystem::path work = std::filesystem::temp_directory_path() /
+                                     ("fleetwright-driver-" + std::to_string(GetTickCount64()));
+  std::filesystem::create_directories(work);
 
   Driver driver;
   std::thread thread([&] {
-    fw::win32::test::RunPrototypeScenario(driver, folders);
+    fw::win32::test::RunPrototypeScenario(driver, screenshots, work);
     CloseProgram(driver);
   });
   const int result = fw::win32::RunApplication();
   thread.join();
   driver.Check(result == 0, "the program ends normally");
-  std::filesystem::remove_all(folders.Work);
-  std::printf("%d passed, %d failed\n", driver.Passed(), driver.Failed());
-  return driver.Failed();
+  std::filesystem::remove_all(work);
+  Exit(driver);
 }

@@ -19,29 +19,31 @@ void WriteSampleFile(const std::filesystem::path& file) {
   std::ofstream(file) << "AC#1,Sample\r\n";
 }
 
-// Answers the dialog the click opens with name typed in, or cancels it when name is empty;
-// returns what the name box shows afterwards.
-std::wstring Browse(Driver& driver, HWND window, PrototypeControl button,
-                    const std::wstring& name) {
+// Clicks the button and answers the dialog it opens: name typed in and accepted, or cancelled
+// when name is empty. Returns the dialog.
+HWND Answer(Driver& driver, HWND window, PrototypeControl button, const std::wstring& name) {
   Driver::PostClick(Driver::FindControl(window, button));
   const HWND dialog = driver.WaitForDialog(window);
-  if (!driver.Check(dialog != nullptr, "the button opens a dialog owned by the window"))
-    return {};
-  if (name.empty()) {
-    if (button == cmdOpenFile)
-      driver.Check(Driver::Text(dialog) == L"Select A Text File" &&
-                       Driver::Text(GetDlgItem(dialog, cmb1)) == L"Text (*.txt)",
-                   "the file dialog has the title and the file type asked for");
-    Driver::Cancel(dialog);
-  } else {
-    driver.Check(Driver::TypeFileName(dialog, name), "the dialog has a name box");
+  driver.Check(dialog != nullptr, "the button opens a dialog owned by the window");
+  if (name.empty() && button == cmdOpenFile)
+    driver.Check(Driver::Text(dialog) == L"Select A Text File" &&
+                     Driver::Text(GetDlgItem(dialog, cmb1)) == L"Text (*.txt)",
+                 "the file dialog has the title and the file type asked for");
+  if (!name.empty() && driver.Check(Driver::TypeFileName(dialog, name), "it has a name box"))
     Driver::Accept(dialog);
-  }
+  else
+    Driver::Cancel(dialog);
+  return dialog;
+}
+
+// Answers the dialog; returns what the name box shows afterwards.
+std::wstring Browse(Driver& driver, HWND window, PrototypeControl button,
+                    const std::wstring& name) {
+  Answer(driver, window, button, name);
   driver.Check(driver.WaitUntilEnabled(window), "the window takes input again");
   return Driver::Text(Driver::FindControl(window, txtName));
 }
 
-// The manifest, the version record and the icon made it into the program.
 void CheckResources(Driver& driver, HWND window) {
   driver.Check(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)) ==
                    DPI_AWARENESS_PER_MONITOR_AWARE,
@@ -50,17 +52,13 @@ void CheckResources(Driver& driver, HWND window) {
   GetModuleFileNameW(nullptr, program, MAX_PATH);
   std::vector<char> record(GetFileVersionInfoSizeW(program, nullptr));
   VS_FIXEDFILEINFO* version = nullptr;
-  const wchar_t* product = nullptr;
   UINT size = 0;
-  const bool read =
+  driver.Check(
       !record.empty() &&
-      GetFileVersionInfoW(program, 0, static_cast<DWORD>(record.size()), record.data()) &&
-      VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&version), &size) &&
-      VerQueryValueW(record.data(), L"\\StringFileInfo\\040904B0\\ProductName",
-                     reinterpret_cast<void**>(const_cast<wchar_t**>(&product)), &size);
-  driver.Check(read && version->dwFileVersionMS == MAKELONG(0, 1) &&
-                   version->dwFileVersionLS == 0 && std::wstring_view(product) == L"Fleetwright",
-               "the version record reads Fleetwright 1.0.0.0");
+          GetFileVersionInfoW(program, 0, static_cast<DWORD>(record.size()), record.data()) &&
+          VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&version), &size) &&
+          version->dwFileVersionMS == MAKELONG(0, 1) && version->dwFileVersionLS == 0,
+      "the version record reads 1.0.0.0");
   driver.Check(GetClassLongPtrW(window, GCLP_HICONSM) != 0, "the title bar has the icon");
 }
 
@@ -101,11 +99,7 @@ void CheckFileDialog(Driver& driver, HWND window, const std::filesystem::path& f
                    (folder / L"Zürich ü.txt").wstring(),
                    "the name of an existing file in the code page comes back unchanged");
 
-  Driver::SetText(name, L"before");
-  Driver::PostClick(Driver::FindControl(window, cmdOpenFile));
-  const HWND dialog = driver.WaitForDialog(window);
-  Driver::TypeFileName(dialog, (folder / L"missing.txt").wstring());
-  Driver::Accept(dialog);
+  const HWND dialog = Answer(driver, window, cmdOpenFile, (folder / L"missing.txt").wstring());
   const HWND refusal = driver.WaitForDialog(dialog);
   driver.Check(refusal != nullptr, "the file dialog refuses a missing file while it must exist");
   Driver::PressOk(refusal);
@@ -121,11 +115,8 @@ void CheckFileDialog(Driver& driver, HWND window, const std::filesystem::path& f
   // Best fit would turn "ō" into "o" and name another file.
   Driver::SetText(name, L"before");
   WriteSampleFile(folder / L"Tōkyō.txt");
-  Driver::PostClick(Driver::FindControl(window, cmdOpenFile));
-  const HWND dialog2 = driver.WaitForDialog(window);
-  Driver::TypeFileName(dialog2, (folder / L"Tōkyō.txt").wstring());
-  Driver::Accept(dialog2);
-  const HWND box = driver.WaitForDialog(window, dialog2);
+  const HWND box = driver.WaitForDialog(
+      window, Answer(driver, window, cmdOpenFile, (folder / L"Tōkyō.txt").wstring()));
   if (driver.Check(box != nullptr && Driver::Text(box) == L"Invalid File Name",
                    "a name outside the code page is refused with a message")) {
     driver.Check(Driver::MessageBoxText(box).find(L"\"" + (folder / L"T?ky?.txt").wstring() +
@@ -148,10 +139,9 @@ void CheckFolderDialog(Driver& driver, HWND window, const std::filesystem::path&
 void CheckDrop(Driver& driver, HWND window, const std::filesystem::path& folder) {
   const HWND list = Driver::FindControl(window, txtDropped);
   const RECT target = Driver::ClientRect(list, window);
-  const POINT inside{target.left + 5, target.top + 5};
   const std::wstring first = (folder / L"Zürich ü.txt").wstring();
   const std::wstring second = (folder / L"new.txt").wstring();
-  Driver::DropFiles(window, inside, {first, second});
+  Driver::DropFiles(window, {target.left + 5, target.top + 5}, {first, second});
   driver.Check(driver.WaitFor([&] { return Driver::Text(list) == first + L"\r\n" + second; }),
                "dropped files are listed one a line, in the order given");
   const HWND name = Driver::FindControl(window, txtName);
@@ -180,7 +170,6 @@ void CheckBusyPointer(Driver& driver, HWND window, const std::filesystem::path& 
     GetCursorInfo(&info);
     return info.hCursor;
   };
-  driver.WaitFor([&] { return cursor() == LoadCursorW(nullptr, IDC_ARROW); });
   Driver::PostClick(Driver::FindControl(window, cmdWait));
   // The window's thread is busy: the frame's paint is done when the pointer turns.
   driver.Check(driver.WaitFor([&] { return cursor() == wait; }),
@@ -208,47 +197,42 @@ void CheckDpiChange(Driver& driver, HWND window) {
   GetClientRect(window, &client);
   const RECT place = Driver::ClientRect(button, window);
   // 4500 twips wide; the button 1800 by 375 twips at 2070, 330 in a frame at 225, 90.
-  driver.Check(client.right == 450, "at 144 DPI the client area grows");
-  driver.Check(place.left == 230 && place.top == 42 && place.right - place.left == 180 &&
-                   place.bottom - place.top == 38,
-               "at 144 DPI the controls move and grow");
+  driver.Check(client.right == 450 && place.left == 230 && place.top == 42 &&
+                   place.right - place.left == 180 && place.bottom - place.top == 38,
+               "at 144 DPI the client area and the controls grow");
   driver.Check(std::abs(fontHeight() - before * 3 / 2) <= 1, "at 144 DPI the font grows");
 }
 
 // The text file opens in the program the desktop associates with text files.
 void CheckOpenDocument(Driver& driver, const std::filesystem::path& folder) {
   WriteSampleFile(folder / L"notes.txt");
-  const Result<void> opened =
-      OpenDocument(nullptr, (folder / L"notes.txt").wstring(), folder.wstring(), SW_SHOWNORMAL);
-  driver.Check(opened.ok(), "the shell takes the document");
-  HWND editor = nullptr;
-  driver.Check(driver.WaitFor([&] {
-    editor = FindWindowW(nullptr, L"notes.txt - Notepad");
-    return editor != nullptr;
-  }),
-               "the document opens in Notepad");
-  PostMessageW(editor, WM_CLOSE, 0, 0);
+  const auto editor = [] { return FindWindowW(nullptr, L"notes.txt - Notepad"); };
+  driver.Check(
+      OpenDocument(nullptr, (folder / L"notes.txt").wstring(), folder.wstring(), SW_SHOWNORMAL) &&
+          driver.WaitFor([&] { return editor() != nullptr; }),
+      "the text file opens in Notepad");
+  PostMessageW(editor(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace
 
-void RunPrototypeScenario(Driver& driver, const ScenarioFolders& folders) {
+void RunPrototypeScenario(Driver& driver, const std::filesystem::path& screenshots,
+                          const std::filesystem::path& work) {
   const HWND window = driver.WaitForWindow(kPrototypeClass);
   if (!driver.Check(window != nullptr, "the main window opens"))
     return;
-  driver.CheckText(Driver::Text(window), L"Fleetwright v1.0", "the title shows the version");
   driver.Check(driver.WaitUntilPainted(window) &&
-                   Driver::SaveScreenshot(window, folders.Screenshots / "prototype.bmp"),
+                   Driver::SaveScreenshot(window, screenshots / "prototype.bmp"),
                "the main window's screenshot is saved");
   CheckResources(driver, window);
   CheckTabOrder(driver, window);
   CheckMessageBox(driver, window);
-  CheckFileDialog(driver, window, folders.Work);
-  CheckFolderDialog(driver, window, folders.Work);
-  CheckDrop(driver, window, folders.Work);
+  CheckFileDialog(driver, window, work);
+  CheckFolderDialog(driver, window, work);
+  CheckDrop(driver, window, work);
   CheckTooltip(driver, window);
-  CheckBusyPointer(driver, window, folders.Screenshots);
-  CheckOpenDocument(driver, folders.Work);
+  CheckBusyPointer(driver, window, screenshots);
+  CheckOpenDocument(driver, work);
   CheckDpiChange(driver, window);
 }
 

@@ -6,12 +6,9 @@
 
 namespace fw::win32::test {
 
-struct ScenarioFolders {
-  std::filesystem::path Screenshots;  // where the screenshots go
-  std::filesystem::path Work;         // an empty folder for the files a scenario makes
-};
-
-// Uses the prototype main window and checks what each step leads to; leaves it open.
-void RunPrototypeScenario(Driver& driver, const ScenarioFolders& folders);
+// Uses the prototype main window and checks what each step leads to, saving screenshots in
+// screenshots and making files in work, an empty folder; leaves the window open.
+void RunPrototypeScenario(Driver& driver, const std::filesystem::path& screenshots,
+                          const std::filesystem::path& work);
 
 }  // namespace fw::win32::test
