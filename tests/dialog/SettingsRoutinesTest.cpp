@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "DialogTestBase.h"
+#include "platform/Paths.h"
 
 namespace fw::test {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(RememberTest, HandWrittenSettingsAreOffered) {
 // it only while the user has none.
 TEST_F(RememberTest, AUserFolderHoldsTheUsersOwnSettings) {
   const TempFolder user;
-  m_ui.UserSettingsFolder = user.Name("Fleetwright/");
+  m_ui.UserSettingsFolder = user.Name("Fleetwright") + kSeparator;
   WriteBytes(Path("Fleetwright.ini"), "[InputFiles]\r\nSortAPFile=shipped.txt\r\n");
   Open(Operation::SortAirports);
   EXPECT_EQ(Input(), "shipped.txt");
