@@ -52,5 +52,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   # The library packages the programs link against, as dpkg-shlibdeps finds them.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Qt's platform plugins are only recommended by its libraries, and the window program cannot
+  # start without them.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()
 include(CPack)
