@@ -135,11 +135,13 @@ Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progres
   FileAhead ahead;
   for (std::size_t k = 0; k < names.size(); ++k) {
     const std::string& name = names[k];
+    // The thread reading ahead ends first: on Windows, giving the backup its name holds the file to
+    // itself for a moment, and an open for reading then fails.
+    std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (request.Backup && backedUp.insert(name).second) {
       if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
         return made.error();
     }
-    std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (file) {
       progress(Step::Sorting);
       progress(Step::Sorting);
