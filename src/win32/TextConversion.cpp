@@ -33,6 +33,12 @@ std::wstring WideFromCore(std::string_view text) {
   return wide;
 }
 
+std::string CoreFromWideMarked(std::wstring_view text) {
+  // UTF-8 takes no flag but WC_ERR_INVALID_CHARS; without it an unpaired surrogate becomes U+FFFD.
+  return GetACP() == CP_UTF8 ? Narrow(CP_UTF8, 0, text, nullptr)
+                             : Narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, text, nullptr);
+}
+
 Result<std::string> CoreFromWide(std::wstring_view text) {
   std::string narrow;
   bool exact = true;
@@ -48,8 +54,8 @@ Result<std::string> CoreFromWide(std::wstring_view text) {
   }
   if (exact)
     return narrow;
-  const std::string shown = Narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, text, nullptr);
-  return IoError(Quoted(shown) + " cannot be used: the characters shown as ? are missing from " +
+  return IoError(Quoted(CoreFromWideMarked(text)) +
+                 " cannot be used: the characters shown as ? are missing from " +
                  "the system code page (" + std::to_string(GetACP()) +
                  "), in which this program passes names on; rename it or choose another name");
 }

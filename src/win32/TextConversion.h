@@ -16,6 +16,9 @@ namespace fw::win32 {
 // becomes the replacement character.
 std::wstring WideFromCore(std::string_view text);
 
+// text as the core's 8-bit text, '?' standing for each character the system's code page lacks.
+std::string CoreFromWideMarked(std::wstring_view text);
+
 // text as the core's 8-bit text. Fails with a message that shows the name (unrepresentable
 // characters as '?') when any character has no exact counterpart in the system's code page.
 Result<std::string> CoreFromWide(std::wstring_view text);

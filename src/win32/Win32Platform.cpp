@@ -11,23 +11,26 @@ namespace {
 using win32::WideFromCore;
 
 // The name as the core takes it, or empty after a message box saying why there is none.
-std::string ChosenName(HWND owner, const Result<std::wstring>& chosen,
-                       const wchar_t* refusalTitle) {
+std::string ChosenName(HWND owner, const Result<std::wstring>& chosen, std::wstring_view title) {
   if (!chosen) {
     win32::ShowMessageBox(owner, L"Error", WideFromCore(chosen.error().Message),
                           MessageIcon::Critical);
     return {};
   }
-  const Result<std::string> name = win32::CoreFromWide(chosen.value());
-  if (!name) {
-    win32::ShowMessageBox(owner, refusalTitle, WideFromCore(name.error().Message),
-                          MessageIcon::Exclamation);
-    return {};
-  }
-  return name.value();
+  return NameForCore(owner, chosen.value(), title).value_or(std::string());
 }
 
 }  // namespace
+
+std::optional<std::string> NameForCore(HWND owner, std::wstring_view name,
+                                       std::wstring_view title) {
+  Result<std::string> converted = win32::CoreFromWide(name);
+  if (converted)
+    return std::move(converted.value());
+  win32::ShowMessageBox(owner, title, WideFromCore(converted.error().Message),
+                        MessageIcon::Exclamation);
+  return std::nullopt;
+}
 
 void Win32MessageBoxes::Show(const Message& message) {
   win32::ShowMessageBox(m_owner.Handle(), WideFromCore(message.Title), WideFromCore(message.Text),

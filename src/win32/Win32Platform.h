@@ -4,10 +4,15 @@
 // message boxes, the file and folder dialogs, the desktop and the mouse pointer. Texts cross as
 // the core's 8-bit text in the system code page (see TextConversion.h).
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "platform/BusyPointer.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBoxes.h"
+#include "platform/UiServices.h"
 #include "win32/Window.h"
 
 namespace fw {
@@ -51,5 +56,23 @@ class Win32BusyPointer final : public BusyPointer {
  private:
   win32::Window& m_window;
 };
+
+// The boxes, file dialogs and busy pointer of one window.
+class Win32WindowServices {
+ public:
+  explicit Win32WindowServices(win32::Window& window)
+      : m_boxes(window), m_files(window), m_pointer(window) {}
+  WindowServices Services() { return {m_boxes, m_files, m_pointer}; }
+
+ private:
+  Win32MessageBoxes m_boxes;
+  Win32FileDialog m_files;
+  Win32BusyPointer m_pointer;
+};
+
+// The name as the core takes it, in the system code page; nothing when the code page cannot hold
+// it, after a warning box owned by owner, with title, that says so.
+std::optional<std::string> NameForCore(HWND owner, std::wstring_view name,
+                                       std::wstring_view title = L"Invalid File Name");
 
 }  // namespace fw

@@ -16,6 +16,8 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"FleetwrightPanel";
 // Marks the top-level windows of this toolkit for the message loop.
 constexpr wchar_t kWindowProperty[] = L"Fleetwright.Window";
+// Asks the window to run the tasks given to Post.
+constexpr UINT kRunPosted = WM_APP;
 // Long tooltips wrap at this width (pixels at 96 DPI).
 constexpr int kTooltipWidth = 400;
 
@@ -68,7 +70,8 @@ struct ControlClass {
 ControlClass ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
-      return {WC_STATICW, SS_LEFT, 0};
+      // A caption too long for its label is cut at the right, not wrapped out of sight.
+      return {WC_STATICW, SS_LEFTNOWORDWRAP, 0};
     case ControlKind::Button:
       return {WC_BUTTONW, BS_PUSHBUTTON, 0};
     case ControlKind::CheckBox:
@@ -150,7 +153,8 @@ Result<std::unique_ptr<Window>> Window::Create(const WindowSpec& spec,
 
   std::unique_ptr<Window> window(new Window(spec, events));
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD exStyle = spec.DialogFrame ? WS_EX_DLGMODALFRAME : 0;
+  const DWORD exStyle =
+      (spec.DialogFrame ? WS_EX_DLGMODALFRAME : 0) | (spec.TaskbarButton ? WS_EX_APPWINDOW : 0);
   const std::wstring title(spec.Title);
   // The size follows once the window knows the DPI of the screen it is on.
   if (!CreateWindowExW(exStyle, className.c_str(), title.c_str(), style, CW_USEDEFAULT,
@@ -307,7 +311,12 @@ void Window::SetTitle(std::wstring_view title) {
 
 void Window::SetClientHeight(int twips) {
   m_clientHeightTwips = twips;
-  ResizeClientArea(false);
+  ResizeClientArea(!IsWindowVisible(m_window));
+}
+
+void Window::Post(std::function<void()> task) {
+  m_posted.push_back(std::move(task));
+  PostMessageW(m_window, kRunPosted, 0, 0);
 }
 
 void Window::OnFilesDropped(HDROP drop) {
@@ -380,7 +389,7 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SETCURSOR:
-      if (m_busy) {
+      if (m_busy && IsWindowEnabled(m_window)) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
       }
@@ -397,6 +406,13 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
       ResizeClientArea(false);
+      return 0;
+    }
+    case kRunPosted: {
+      // The tasks may delete this object: nothing of it is used after them.
+      const std::vector<std::function<void()>> tasks = std::exchange(m_posted, {});
+      for (const std::function<void()>& task : tasks)
+        task();
       return 0;
     }
     case WM_CLOSE:

@@ -8,6 +8,7 @@
 // table's own texts are read in the system code page. Everything runs on the thread that created
 // the window.
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -47,14 +48,15 @@ class WindowEvents {
 };
 
 struct WindowSpec {
-  std::wstring_view ClassName;  // registered on first use; lets tests find the window
-  std::wstring_view Title;
+  std::wstring_view ClassName{};  // registered on first use; lets tests find the window
+  std::wstring_view Title{};
   int ClientWidthTwips = 0;
   int ClientHeightTwips = 0;
-  bool DialogFrame = false;  // a dialog's frame rather than a single-line border
-  bool AcceptFiles = false;  // files may be dropped on it (OnFilesDropped)
-  HWND Owner = nullptr;      // the window stays above its owner and closes with it
-  int IconId = 0;            // the icon resource of the title bar, 0 for the system's
+  bool DialogFrame = false;    // a dialog's frame rather than a single-line border
+  bool AcceptFiles = false;    // files may be dropped on it (OnFilesDropped)
+  HWND Owner = nullptr;        // the window stays above its owner and closes with it
+  bool TaskbarButton = false;  // on the taskbar even when owned, for an owner that hides itself
+  int IconId = 0;              // the icon resource of the title bar, 0 for the system's
 };
 
 class Window {
@@ -83,7 +85,8 @@ class Window {
   void Destroy();
 
   void SetTitle(std::wstring_view title);
-  // The client area's height in twips; the width and the top-left corner stay.
+  // The client area's height in twips; the width stays, and so does the top-left corner once the
+  // window has been shown (a hidden window is centred again).
   void SetClientHeight(int twips);
 
   // A caption, or a text box's text; a text list's lines are separated by CR LF.
@@ -101,8 +104,12 @@ class Window {
   void BringToFront(int control);
   // Paints the control and what it holds before returning, without the message loop running.
   void RepaintNow(int control);
-  // Shows the busy pointer over the window until SetBusy(false); for work on this thread.
+  // Shows the busy pointer over the window until SetBusy(false); for work on this thread. A modal
+  // window of its own shows the default pointer over it meanwhile.
   void SetBusy(bool busy);
+  // Runs task from the message loop once the handlers running now have returned: for work that
+  // must not happen inside one of them, such as deleting a window whose handler is still running.
+  void Post(std::function<void()> task);
 
  private:
   // One control: its place, and its windows.
@@ -135,6 +142,7 @@ class Window {
   int m_clientHeightTwips = 0;
   bool m_busy = false;
   std::vector<Item> m_items;
+  std::vector<std::function<void()>> m_posted;
   std::unique_ptr<Fonts> m_fonts;
 };
 
