@@ -16,6 +16,8 @@ bool FaultyFileSystem::Fails(FileStep step) {
 }
 
 Result<ByteBuffer> FaultyFileSystem::ReadFile(const std::string& path) {
+  if (BeforeRead)
+    BeforeRead(path);
   if (Fails(FileStep::ReadFile))
     return IoError(InjectedFault("cannot read", path, m_error));
   return m_inner.ReadFile(path);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -30,6 +31,9 @@ class FaultyFileSystem final : public FileSystem {
 
   // How many calls of step were made so far, the failed one included.
   int Calls(FileStep step) const { return m_calls[Index(step)]; }
+
+  // Runs before each ReadFile, on the reading thread, with the name to be read.
+  std::function<void(const std::string& path)> BeforeRead;
 
   Result<ByteBuffer> ReadFile(const std::string& path) override;
   Result<TempFile> CreateTempFile(const std::string& target,

@@ -10,8 +10,6 @@
 namespace fw::win32::test {
 namespace {
 
-// The text of a message box, as both Windows and Wine number it.
-constexpr int kMessageBoxText = 0xFFFF;
 // The name box of the folder dialog (IFileDialog).
 constexpr int kItemDialogName = edt1;
 
@@ -118,12 +116,6 @@ HWND Driver::FindControl(HWND parent, int id) {
   return FindWindowWhere(parent, [&](HWND window) { return GetDlgCtrlID(window) == id; });
 }
 
-HWND Driver::FindControl(HWND parent, std::wstring_view className, std::wstring_view caption) {
-  return FindWindowWhere(parent, [&](HWND window) {
-    return ClassName(window) == className && (caption.empty() || Text(window) == caption);
-  });
-}
-
 std::wstring Driver::Text(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(
@@ -151,23 +143,6 @@ RECT Driver::ClientRect(HWND control, HWND window) {
   return rect;
 }
 
-void Driver::SetText(HWND control, std::wstring_view text) {
-  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
-}
-
-void Driver::Click(HWND button) {
-  SendMessageW(button, BM_CLICK, 0, 0);
-}
-
-void Driver::PostClick(HWND button) {
-  PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-void Driver::PressKey(HWND window, UINT key) {
-  const HWND focus = Focus(window);
-  PostMessageW(focus, WM_KEYDOWN, key, 1);
-}
-
 void Driver::PointAt(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -192,35 +167,19 @@ void Driver::DropFiles(HWND window, POINT point, const std::vector<std::wstring>
   PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-std::wstring Driver::MessageBoxText(HWND box) {
-  return Text(GetDlgItem(box, kMessageBoxText));
-}
-
-void Driver::PressOk(HWND box) {
-  PostClick(GetDlgItem(box, IDOK));
-}
-
 bool Driver::TypeFileName(HWND dialog, std::wstring_view name) {
-  // The open-file dialog's name box is the edit inside combo box cmb13; the folder dialog has a
-  // plain edit.
-  HWND box = nullptr;
-  if (const HWND combo = GetDlgItem(dialog, cmb13))
-    box = FindControl(combo, L"Edit");
+  // The open-file dialog's name box is the edit inside cmb13 (under Wine a ComboBoxEx that holds a
+  // combo box that holds the edit); the folder dialog has a plain edit.
+  const HWND combo = GetDlgItem(dialog, cmb13);
+  HWND box = combo == nullptr
+                 ? nullptr
+                 : FindWindowWhere(combo, [](HWND window) { return ClassName(window) == L"Edit"; });
   if (box == nullptr)
     box = GetDlgItem(dialog, kItemDialogName);
   if (box == nullptr)
     return false;
   SetText(box, name);
   return true;
-}
-
-// Sent to the dialog itself: a toolbar of the file dialog has the id of its Open button too.
-void Driver::Accept(HWND dialog) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-void Driver::Cancel(HWND dialog) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 bool Driver::WaitUntilPainted(HWND window) const {

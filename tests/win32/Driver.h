@@ -49,19 +49,14 @@ class Driver {
   // Waits until owner takes input again after its modal window closed, and its thread is idle.
   bool WaitUntilEnabled(HWND owner) const;
 
-  // The Windows control id of a control named by a design table's enum (win32::Window).
-  template <typename Control>
-  requires std::is_enum_v<Control>
-  static int ControlId(Control control) { return kFirstControlId + static_cast<int>(control); }
   // The first descendant of parent with the control id; nullptr when none.
   static HWND FindControl(HWND parent, int id);
+  // The control of a design table's enum (win32::Window numbers them from kFirstControlId).
   template <typename Control>
   requires std::is_enum_v<Control>
   static HWND FindControl(HWND parent, Control control) {
-    return FindControl(parent, ControlId(control));
+    return FindControl(parent, kFirstControlId + static_cast<int>(control));
   }
-  // The first descendant of parent of the class (and caption, when given); nullptr when none.
-  static HWND FindControl(HWND parent, std::wstring_view className, std::wstring_view caption = {});
   static std::wstring Text(HWND window);
   static std::wstring ClassName(HWND window);
   // The control that has the keyboard focus on window's thread.
@@ -69,28 +64,31 @@ class Driver {
   // The client rectangle of control in window's client coordinates.
   static RECT ClientRect(HWND control, HWND window);
 
-  static void SetText(HWND control, std::wstring_view text);
+  static void SetText(HWND control, std::wstring_view text) {
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+  }
   // Clicks a button and returns once its handler has run; never for a button that opens a modal
   // window.
-  static void Click(HWND button);
+  static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
   // Clicks a button without waiting for its handler.
-  static void PostClick(HWND button);
+  static void PostClick(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
   // Presses a key in the control that has the focus.
-  static void PressKey(HWND window, UINT key);
+  static void PressKey(HWND window, UINT key) { PostMessageW(Focus(window), WM_KEYDOWN, key, 1); }
   // Moves the mouse pointer to the middle of the window.
   static void PointAt(HWND window);
   // Drops files on window at a point of its client area, as Explorer does.
   static void DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names);
 
-  // The text of a message box.
-  static std::wstring MessageBoxText(HWND box);
+  // The text of a message box, as both Windows and Wine number it.
+  static std::wstring MessageBoxText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
   // Presses a message box's OK button.
-  static void PressOk(HWND box);
+  static void PressOk(HWND box) { PostClick(GetDlgItem(box, IDOK)); }
   // Types a name into the name box of a file or folder dialog; false when it has none.
   static bool TypeFileName(HWND dialog, std::wstring_view name);
-  // Presses a file or folder dialog's Open or Cancel button.
-  static void Accept(HWND dialog);
-  static void Cancel(HWND dialog);
+  // Presses a file or folder dialog's Open or Cancel button. Sent to the dialog itself: a toolbar
+  // of the file dialog has the id of its Open button too.
+  static void Accept(HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }
+  static void Cancel(HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }
 
   // Waits until the window's thread has painted what was waiting to be painted.
   bool WaitUntilPainted(HWND window) const;

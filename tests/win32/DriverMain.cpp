@@ -7,9 +7,12 @@
 
 #include "Driver.h"
 #include "Scenario.h"
+#include "support/FakePlatform.h"
+#include "support/FaultyFileSystem.h"
+#include "win32/TextConversion.h"
 #include "win32/WindowsApi.h"
 #include "win32/app/Application.h"
-#include "win32/app/PrototypeWindow.h"
+#include "win32/app/Win32MainWindow.h"
 
 namespace {
 
@@ -32,7 +35,7 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* crash) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// Closes the dialogs a failed step may have left open, then the program.
+// Closes the dialogs a failed step may have left open, then the program by its main window.
 void CloseProgram(Driver& driver) {
   const Driver now(0ms);
   for (HWND dialog = now.WaitForDialog(nullptr); dialog != nullptr;
@@ -41,9 +44,10 @@ void CloseProgram(Driver& driver) {
     if (!driver.WaitFor([&] { return !IsWindowVisible(dialog); }))
       break;
   }
-  const HWND window = FindWindowW(fw::win32::kPrototypeClass, nullptr);
+  const HWND window = FindWindowW(fw::kMainClassName, nullptr);
   PostMessageW(window, WM_CLOSE, 0, 0);
-  if (!driver.Check(driver.WaitFor([&] { return !IsWindow(window); }), "the program closes"))
+  if (!driver.Check(driver.WaitFor([&] { return !IsWindow(window); }),
+                    "closing the main window ends the program"))
     Exit(driver);
 }
 
@@ -58,16 +62,31 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   LocalFree(arguments);
   const std::filesystem::path work = std::filesystem::temp_directory_path() /
                                      ("fleetwright-driver-" + std::to_string(GetTickCount64()));
-  std::filesystem::create_directories(work);
+  std::filesystem::create_directories(work / "program");
 
+  // Reading slow.txt holds the operation until the driver has looked at the dialog at work.
+  fw::test::FaultyFileSystem fs;
+  const HANDLE reached = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  const HANDLE open = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  fs.BeforeRead = [&](const std::string& path) {
+    if (path.ends_with("\\slow.txt")) {
+      SetEvent(reached);
+      WaitForSingleObject(open, 10000);
+    }
+  };
+  // A new Wine configuration has no program for the help page: the request is what is checked.
+  fw::test::FakeDocumentOpener documents;
+  const fw::AppContext app{fs, documents,
+                           fw::win32::CoreFromWide((work / "program" / "").wstring()).value(), ""};
   Driver driver;
   std::thread thread([&] {
-    fw::win32::test::RunPrototypeScenario(driver, screenshots, work);
+    fw::win32::test::RunScenario(
+        driver, {screenshots, work, work / "program", documents.Opened, reached, open});
     CloseProgram(driver);
   });
-  const int result = fw::win32::RunApplication();
+  const int status = fw::win32::RunApplication(app);
   thread.join();
-  driver.Check(result == 0, "the program ends normally");
+  driver.Check(status == 0, "the program ends normally");
   std::filesystem::remove_all(work);
   Exit(driver);
 }

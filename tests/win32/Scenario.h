@@ -1,14 +1,26 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "Driver.h"
 
 namespace fw::win32::test {
 
-// Uses the prototype main window and checks what each step leads to, saving screenshots in
-// screenshots and making files in work, an empty folder; leaves the window open.
-void RunPrototypeScenario(Driver& driver, const std::filesystem::path& screenshots,
-                          const std::filesystem::path& work);
+// What the scenario works with besides the program's windows.
+struct Setting {
+  std::filesystem::path Screenshots;
+  std::filesystem::path Work;              // an empty folder for the run's files
+  std::filesystem::path Program;           // the empty folder the program takes for its own
+  const std::vector<std::string>& Opened;  // the documents the program asked the desktop to open
+  // Reading a file named slow.txt signals GateReached, then waits for GateOpen.
+  HANDLE GateReached;
+  HANDLE GateOpen;
+};
+
+// Uses the main window and the operation dialog as a person would and checks what each step
+// leads to on disk and on the screen; leaves the main window open.
+void RunScenario(Driver& driver, const Setting& setting);
 
 }  // namespace fw::win32::test

@@ -1,0 +1,380 @@
+// Uses fleetwright.exe's two windows as a person would and checks what each step leads to: files
+// on disk, boxes, the windows' states. The core's own behaviour is tested elsewhere.
+
+#include "Scenario.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "records/OperationTable.h"
+#include "win32/TextConversion.h"
+#include "win32/WindowsApi.h"
+#include "win32/app/Win32MainWindow.h"
+
+namespace fw::win32::test {
+namespace {
+
+namespace fs = std::filesystem;
+using enum MainControl;
+using enum DialogControl;
+
+std::string Read(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Write(const fs::path& file, std::string_view bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+HWND MainWindow() {
+  return FindWindowW(kMainClassName, nullptr);
+}
+
+template <typename Control>
+HWND Find(HWND window, Control control) {
+  return Driver::FindControl(window, control);
+}
+
+// Opens the operation dialog with a main window's button.
+HWND Open(Driver& driver, MainControl button) {
+  Driver::Click(Find(MainWindow(), button));
+  const HWND dialog = driver.WaitForWindow(kDialogClassName, MainWindow());
+  driver.Check(dialog != nullptr && !IsWindowVisible(MainWindow()),
+               "the dialog opens, owned by the main window, which hides");
+  return dialog;
+}
+
+// Waits until the dialog is gone and the main window back.
+bool Closed(Driver& driver, HWND dialog) {
+  return driver.WaitFor([&] { return !IsWindow(dialog) && IsWindowVisible(MainWindow()); });
+}
+
+// "Title: text" of the message box that owner opened (other than except); closes it and, unless
+// the owner goes with it, waits until the owner takes input again.
+std::wstring CloseBox(Driver& driver, HWND owner, HWND except = nullptr, bool ownerStays = true) {
+  const HWND box = driver.WaitForDialog(owner, except);
+  if (box == nullptr)
+    return L"(no message box)";
+  const std::wstring shown = Driver::Text(box) + L": " + Driver::MessageBoxText(box);
+  Driver::PressOk(box);
+  return !ownerStays || driver.WaitUntilEnabled(owner) ? shown : L"(the box stays)";
+}
+
+// Clicks the button and answers the file or folder dialog it opens: name typed in and accepted,
+// or Cancel for no name. Returns the dialog; seen, when given, gets its title and file type.
+HWND Browse(Driver& driver, HWND owner, HWND button, const std::wstring& name,
+            std::wstring* seen = nullptr) {
+  Driver::PostClick(button);
+  const HWND dialog = driver.WaitForDialog(owner);
+  if (!driver.Check(dialog != nullptr, "a file dialog opens, owned by the window"))
+    return nullptr;
+  if (seen != nullptr)
+    *seen = Driver::Text(dialog) + L" | " + Driver::Text(GetDlgItem(dialog, cmb1));
+  if (!name.empty() && driver.Check(Driver::TypeFileName(dialog, name), "it has a name box"))
+    Driver::Accept(dialog);
+  else
+    Driver::Cancel(dialog);
+  return dialog;
+}
+
+void SaveScreenshot(Driver& driver, HWND window, const fs::path& file) {
+  driver.Check(driver.WaitUntilPainted(window) && Driver::SaveScreenshot(window, file),
+               "screenshot " + file.filename().string());
+}
+
+void CheckMainWindow(Driver& driver, const Setting& setting) {
+  const HWND window = MainWindow();
+  SaveScreenshot(driver, window, setting.Screenshots / "frmMain.bmp");
+  driver.Check(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)) ==
+                   DPI_AWARENESS_PER_MONITOR_AWARE,
+               "the window is per-monitor DPI aware");
+  wchar_t program[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::string record(GetFileVersionInfoSizeW(program, nullptr), '\0');
+  VS_FIXEDFILEINFO* version = nullptr;
+  UINT size = 0;
+  driver.Check(
+      GetFileVersionInfoW(program, 0, static_cast<DWORD>(record.size()), record.data()) &&
+          VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&version), &size) &&
+          version->dwFileVersionMS == MAKELONG(0, 1) && version->dwFileVersionLS == 0,
+      "the version record reads 1.0.0.0");
+  driver.Check(GetClassLongPtrW(window, GCLP_HICONSM) != 0, "the title bar has the icon");
+  driver.Check(fs::exists(fs::path(program).parent_path() / "ReadMe.htm"),
+               "the help page lies beside the program");
+
+  // Tab walks the visible buttons in the table's focus order, in and out of the frames.
+  std::vector<int> order;
+  for (const ControlDesign& control : kMainDesign)
+    if (control.Tab >= 0 && !control.Hidden)
+      order.push_back(kFirstControlId + static_cast<int>(&control - kMainDesign.data()));
+  std::ranges::sort(order, {}, [](int id) { return kMainDesign[id - kFirstControlId].Tab; });
+  bool inOrder = true;
+  for (std::size_t i = 0; i <= order.size() && inOrder; ++i) {
+    if (i > 0)
+      Driver::PressKey(window, VK_TAB);
+    inOrder = driver.WaitFor(
+        [&] { return GetDlgCtrlID(Driver::Focus(window)) == order[i % order.size()]; });
+  }
+  driver.Check(inOrder, "Tab walks the buttons in the table's focus order");
+
+  Driver::PointAt(Find(window, cmdMergeFlightPlans));
+  const HWND tip = driver.WaitForWindow(TOOLTIPS_CLASSW, window);
+  driver.Check(tip != nullptr &&
+                   Driver::Text(tip) ==
+                       WideFromCore(kMainDesign[static_cast<int>(cmdMergeFlightPlans)].Tooltip),
+               "resting the pointer on a button in a frame shows its tooltip");
+
+  Driver::Click(Find(window, cmdHelp));
+  driver.Check(setting.Opened.size() == 1 &&
+                   WideFromCore(setting.Opened[0]) == (setting.Program / "ReadMe.htm").wstring(),
+               "the help button opens the program's ReadMe.htm");
+}
+
+// One use of an operation: its input files, what it leaves on disk and what it says.
+struct Run {
+  MainControl Button;
+  std::vector<std::pair<std::wstring, std::string>> Inputs;  // names in the work folder, bytes
+  std::wstring Output;               // a name in the work folder; none for the number change
+  std::string Expected;              // the output's bytes afterwards, or the first input's
+  std::wstring Outcome;              // "Title: text" of the box that reports it
+  const char* Screenshot = nullptr;  // of the dialog as it opens
+  const wchar_t* From = nullptr;     // the number change's numbers
+  const wchar_t* To = nullptr;
+  bool Backup = true;
+};
+
+// While the operation is held reading slow.txt the dialog shows its wait frame, painted over the
+// other controls, and the busy pointer. Its thread is busy: nothing here may send it a message.
+void CheckWaitFrame(Driver& driver, const Setting& setting, HWND dialog) {
+  if (!driver.Check(WaitForSingleObject(setting.GateReached, 10000) == WAIT_OBJECT_0,
+                    "the operation reads its input"))
+    return;
+  wchar_t wait[100] = {};
+  InternalGetWindowText(Find(dialog, lblWait), wait, 100);
+  driver.Check(IsWindowVisible(Find(dialog, fraWait)) &&
+                   std::wstring_view(wait) == L"Please Wait. Reading input file(s)...",
+               "the wait frame shows the reading text");
+  CURSORINFO cursor{};
+  cursor.cbSize = sizeof cursor;
+  driver.Check(GetCursorInfo(&cursor) && cursor.hCursor == LoadCursorW(nullptr, IDC_WAIT),
+               "the busy pointer shows over the dialog");
+  const RECT box = Driver::ClientRect(Find(dialog, txtInputFiles), dialog);
+  const HDC dc = GetDC(dialog);
+  driver.Check(GetPixel(dc, box.left + 2, box.top + 2) == GetSysColor(COLOR_BTNFACE),
+               "the wait frame is painted over the input box");
+  ReleaseDC(dialog, dc);
+  Driver::SaveScreenshot(dialog, setting.Screenshots / "frmShowFiles-wait.bmp");
+  SetEvent(setting.GateOpen);
+}
+
+void CheckRun(Driver& driver, const Setting& setting, const Run& run) {
+  std::wstring inputs;
+  for (const auto& [name, bytes] : run.Inputs) {
+    Write(setting.Work / name, bytes);
+    inputs += (inputs.empty() ? L"" : L"\r\n") + (setting.Work / name).wstring();
+  }
+  const HWND dialog = Open(driver, run.Button);
+  if (dialog == nullptr)
+    return;
+  if (run.Screenshot != nullptr) {
+    // Off the list, whose blinking caret would make the picture differ from one run to the next.
+    Driver::PressKey(dialog, VK_TAB);
+    driver.Check(
+        driver.WaitFor([&] { return Driver::Focus(dialog) == Find(dialog, cmdBrowseInput); }),
+        "Tab leaves the list for its browse button");
+    SaveScreenshot(driver, dialog, setting.Screenshots / run.Screenshot);
+  }
+  Driver::SetText(Find(dialog, txtInputFiles), inputs);
+  if (!run.Output.empty())
+    Driver::SetText(Find(dialog, txtOutputFile), (setting.Work / run.Output).wstring());
+  if (run.From != nullptr) {
+    Driver::SetText(Find(dialog, txtFrom), run.From);
+    Driver::SetText(Find(dialog, txtTo), run.To);
+    if (!run.Backup)
+      Driver::Click(Find(dialog, chkBackup));
+  }
+  Driver::PointAt(dialog);
+  Driver::PostClick(Find(dialog, cmdExecute));
+  if (run.Inputs.front().first == L"slow.txt")
+    CheckWaitFrame(driver, setting, dialog);
+  driver.CheckText(CloseBox(driver, dialog, nullptr, false), run.Outcome, "the outcome box");
+  driver.Check(Closed(driver, dialog), "then the dialog is gone and the main window back");
+  const fs::path output = setting.Work / (run.From ? run.Inputs.front().first : run.Output);
+  driver.Check(Read(output) == run.Expected, "the output holds what the operation makes of it");
+  if (run.From != nullptr) {
+    const fs::path backup = output.wstring() + L".BAK";
+    driver.Check(run.Backup ? Read(backup) == run.Inputs.front().second : !fs::exists(backup),
+                 run.Backup ? "the backup holds the file as it was" : "no backup is made");
+  }
+}
+
+// At 144 DPI the client area and the controls grow by half. Wine keeps drawing the title bar at
+// the system's DPI, so only the width of the client area can be checked.
+void CheckDpiChange(Driver& driver, HWND dialog) {
+  RECT suggested{};
+  GetWindowRect(dialog, &suggested);
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT client{};
+  GetClientRect(dialog, &client);
+  // 6615 twips wide; the button 420 by 285 twips at 6075, 360.
+  const RECT button = Driver::ClientRect(Find(dialog, cmdBrowseInput), dialog);
+  driver.Check(client.right == 662 && button.left == 608 && button.top == 36 &&
+                   button.right == 650 && button.bottom == 65,
+               "at 144 DPI the client area and the controls grow");
+}
+
+// The sort dialog again: its remembered names, browsing, a refused name and the close control.
+void CheckBrowsing(Driver& driver, const Setting& setting) {
+  const std::wstring fp = (setting.Work / L"fp.txt").wstring();
+  const std::wstring sorted = (setting.Work / L"sorted.txt").wstring();
+  HWND dialog = Open(driver, cmdSortFlightPlans);
+  const HWND input = Find(dialog, txtInputFiles);
+  const HWND output = Find(dialog, txtOutputFile);
+  driver.Check(Driver::Text(input) == fp && Driver::Text(output) == sorted,
+               "the dialog opens with the names of the last Execute");
+  const auto browse = [&](DialogControl button, const std::wstring& name) {
+    const HWND files = Browse(driver, dialog, Find(dialog, button), name);
+    driver.WaitUntilEnabled(dialog);
+    return files;
+  };
+
+  std::wstring seen;
+  Browse(driver, dialog, Find(dialog, cmdBrowseInput), L"", &seen);
+  driver.CheckText(
+      seen, WideFromCore(InfoOf(Operation::SortFlightPlans).InputDialogTitle) + L" | Text (*.txt)",
+      "the file dialog has the operation's title and the text file type");
+  driver.WaitUntilEnabled(dialog);
+  driver.CheckText(Driver::Text(input), fp, "cancelling the file dialog changes nothing");
+  const std::wstring zurich = (setting.Work / L"Zürich ü.txt").wstring();
+  browse(cmdBrowseInput, zurich);
+  driver.CheckText(Driver::Text(input), zurich, "the chosen file replaces a sort's input");
+  browse(cmdBrowseOutput, (setting.Work / L"new").wstring());
+  driver.CheckText(Driver::Text(output), (setting.Work / L"new.txt").wstring(),
+                   "a new output name is taken, with .txt added");
+
+  // Best fit would turn "ō" into "o" and name another file.
+  const std::wstring tokyo = (setting.Work / L"Tōkyō.txt").wstring();
+  Write(tokyo, "AC#1,a\r\n");
+  const HWND files = Browse(driver, dialog, Find(dialog, cmdBrowseInput), tokyo);
+  driver.Check(CloseBox(driver, dialog, files)
+                   .starts_with(L"Invalid File Name: \"" + (setting.Work / L"T?ky?.txt").wstring() +
+                                L"\" cannot be used"),
+               "a chosen name outside the code page is refused with a message naming it");
+  driver.CheckText(Driver::Text(input), zurich, "a refused name changes nothing");
+  Driver::SetText(input, tokyo);
+  Driver::PostClick(Find(dialog, cmdExecute));
+  driver.Check(CloseBox(driver, dialog).starts_with(L"Invalid File Name: "),
+               "a typed name outside the code page is refused at Execute");
+
+  PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  driver.Check(Closed(driver, dialog), "the close control closes the dialog");
+  dialog = Open(driver, cmdSortFlightPlans);
+  driver.Check(Driver::Text(Find(dialog, txtInputFiles)) == fp &&
+                   Driver::Text(Find(dialog, txtOutputFile)) == sorted,
+               "neither the refused Execute nor the close control saved the names");
+  CheckDpiChange(driver, dialog);
+  Driver::Click(Find(dialog, cmdCancel));
+  driver.Check(Closed(driver, dialog), "Cancel closes the dialog");
+}
+
+// The merge dialog: dropped files, and a validation message that leaves the dialog open.
+void CheckDropsAndValidation(Driver& driver, const Setting& setting) {
+  const HWND dialog = Open(driver, cmdMergeAirports);
+  const HWND input = Find(dialog, txtInputFiles);
+  const HWND output = Find(dialog, txtOutputFile);
+  const std::wstring first = (setting.Work / L"ap1.txt").wstring();
+  const std::wstring second = (setting.Work / L"Zürich ü.txt").wstring();
+  const RECT list = Driver::ClientRect(input, dialog);
+  const RECT box = Driver::ClientRect(output, dialog);
+  Driver::SetText(input, L"");
+  Driver::DropFiles(dialog, {list.left + 5, list.top + 5}, {first, second});
+  driver.Check(driver.WaitFor([&] { return Driver::Text(input) == first + L"\r\n" + second; }),
+               "files dropped on the list are added one a line, in the order given");
+  Driver::DropFiles(dialog, {box.right - 5, box.bottom - 5}, {first, second});
+  driver.Check(driver.WaitFor([&] { return Driver::Text(output) == second; }),
+               "the last file dropped on the output box becomes the output");
+  Driver::DropFiles(dialog, {list.left + 5, list.top + 5},
+                    {(setting.Work / L"Tōkyō.txt").wstring()});
+  driver.Check(CloseBox(driver, dialog).starts_with(L"Invalid File Name: "),
+               "a dropped name outside the code page is refused");
+  driver.Check(Driver::Text(input) == first + L"\r\n" + second, "and nothing is added");
+
+  Driver::SetText(input, L"");
+  Driver::PostClick(Find(dialog, cmdExecute));
+  driver.CheckText(CloseBox(driver, dialog), L"Invalid Input File: Please select an input file.",
+                   "Execute without an input file warns");
+  driver.Check(IsWindowVisible(dialog) && !IsWindowVisible(MainWindow()),
+               "the dialog stays open after the warning");
+  Driver::Click(Find(dialog, cmdCancel));
+  driver.Check(Closed(driver, dialog), "Cancel closes the dialog");
+}
+
+// The World AI list beside the program, then in a folder the user shows.
+void CheckWorldAI(Driver& driver, const Setting& setting) {
+  const HWND window = MainWindow();
+  const HWND button = Find(window, cmdChangeWorldAIAircraft);
+  const fs::path elsewhere = setting.Work / L"World AI";
+  fs::create_directories(elsewhere);
+  for (const fs::path& folder : {setting.Program, elsewhere}) {
+    Write(folder / "Aircraft Codes.txt", "AB1,Alpha Jet\r\n");
+    Write(folder / "Airline Codes.txt", "QQQ,Quebec Air\r\n");
+  }
+  Write(setting.Program / "AddToAircraft.txt", "a ai QQQ AB1\"\r\n");
+  Driver::PostClick(button);
+  driver.CheckText(CloseBox(driver, window), L"Success: AC.txt File Successfully Created!",
+                   "the World AI list beside the program is converted");
+  driver.Check(Read(setting.Program / "AC.txt") == "a ai Alpha Jet Quebec Air\"\r\n",
+               "into AC.txt beside it");
+
+  fs::remove(setting.Program / "AddToAircraft.txt");
+  Write(elsewhere / "AddToAircraft.txt", "b ai QQQ XY9\"\r\n");
+  Browse(driver, window, button, L"");
+  driver.Check(driver.WaitUntilEnabled(window) && !fs::exists(elsewhere / "AC.txt"),
+               "without a list beside the program a cancelled folder question converts nothing");
+  const HWND folders = Browse(driver, window, button, elsewhere.wstring());
+  driver.CheckText(CloseBox(driver, window, folders), L"Success: AC.txt File Successfully Created!",
+                   "the list in the folder chosen is converted");
+  driver.Check(Read(elsewhere / "AC.txt") == "b ai XY9 Quebec Air\"\r\n", "into AC.txt beside it");
+}
+
+}  // namespace
+
+void RunScenario(Driver& driver, const Setting& setting) {
+  if (!driver.Check(driver.WaitForWindow(kMainClassName) != nullptr, "the main window opens"))
+    return;
+  CheckMainWindow(driver, setting);
+  // clang-format off
+  const Run runs[] = {
+      {cmdSortFlightPlans, {{L"fp.txt", "AC#2,b\r\nAC#1,a\r\nAC#2,b\r\n"}}, L"sorted.txt",
+       "AC#1,a\r\nAC#2,b\r\n", L"Sort Success: Flight plans successfully sorted!",
+       "frmShowFiles-sort.bmp"},
+      {cmdMergeFlightPlans, {{L"slow.txt", "AC#3,c\r\nAC#1,a\r\n"}, {L"fp2.txt", "AC#2,b\r\n"}},
+       L"merged.txt", "AC#1,a\r\nAC#2,b\r\nAC#3,c\r\n",
+       L"Merge Success: Flight plans successfully merged!", "frmShowFiles-merge.bmp"},
+      {cmdSortAirports, {{L"Zürich ü.txt", "KB,x\r\nKA,y\r\n"}}, L"Zürich sorted.txt",
+       "KA,y\r\nKB,x\r\n", L"Sort Success: Airports successfully sorted!"},
+      {cmdMergeAirports, {{L"ap1.txt", "KC,z\r\n"}, {L"ap2.txt", "KA,y\r\nKC,z\r\n"}}, L"ap.txt",
+       "KA,y\r\nKC,z\r\n", L"Merge Success: Airports successfully merged!"},
+      {cmdSortAircraft, {{L"ac.txt", "AC#9,x\r\nAC#3,y\r\n"}}, L"ac sorted.txt",
+       "AC#3,y\r\nAC#9,x\r\n", L"Sort Success: Aircraft successfully sorted!"},
+      {cmdMergeAircraft, {{L"ac1.txt", "AC#9,x\r\n"}, {L"ac2.txt", "AC#3,y\r\n"}}, L"acm.txt",
+       "AC#3,y\r\nAC#9,x\r\n", L"Merge Success: Aircraft successfully merged!"},
+      {cmdChangeACNum, {{L"change.txt", "AC#1,a\r\nAC#2,b\r\n"}, {L"change ac.txt", "AC#1,x\r\n"}},
+       {}, "AC#2,b\r\nAC#5,a\r\n",
+       L"Aircraft # Change Success: 2 aircraft numbers successfully changed!",
+       "frmShowFiles-change-numbers.bmp", L"1", L"5"},
+      {cmdChangeACNum, {{L"no backup.txt", "AC#1,a\r\n"}}, {}, "AC#7,a\r\n",
+       L"Aircraft # Change Success: 1 aircraft numbers successfully changed!", nullptr, L"1", L"7",
+       false},
+  };
+  // clang-format on
+  for (const Run& run : runs)
+    CheckRun(driver, setting, run);
+  CheckBrowsing(driver, setting);
+  CheckDropsAndValidation(driver, setting);
+  CheckWorldAI(driver, setting);
+}
+
+}  // namespace fw::win32::test
