@@ -106,6 +106,18 @@ int FocusRank(std::span<const ControlDesign> design, std::size_t index) {
   return rank;
 }
 
+// Marks that a handler of the window's events runs while it lives.
+class HandlerRunning {
+ public:
+  explicit HandlerRunning(bool& running) : m_running(running) { m_running = true; }
+  ~HandlerRunning() { m_running = false; }
+  HandlerRunning(const HandlerRunning&) = delete;
+  HandlerRunning& operator=(const HandlerRunning&) = delete;
+
+ private:
+  bool& m_running;
+};
+
 }  // namespace
 
 // The message font at one DPI, and the announcement's type.
@@ -315,6 +327,8 @@ void Window::SetClientHeight(int twips) {
 }
 
 void Window::Post(std::function<void()> task) {
+  if (m_window == nullptr)
+    return;
   m_posted.push_back(std::move(task));
   PostMessageW(m_window, kRunPosted, 0, 0);
 }
@@ -342,7 +356,10 @@ void Window::OnFilesDropped(HDROP drop) {
     names[i].resize(DragQueryFileW(drop, i, names[i].data(), static_cast<UINT>(names[i].size())));
   }
   DragFinish(drop);
-  m_events.OnFilesDropped(targetControl, names);
+  if (!m_handling) {
+    const HandlerRunning running(m_handling);
+    m_events.OnFilesDropped(targetControl, names);
+  }
 }
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -364,8 +381,10 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // Enter and Escape send IDOK and IDCANCEL without a control; no button is bound to them.
-      if (lParam != 0 && HIWORD(wParam) == BN_CLICKED)
+      if (lParam != 0 && HIWORD(wParam) == BN_CLICKED && !m_handling) {
+        const HandlerRunning running(m_handling);
         m_events.OnClick(LOWORD(wParam) - kFirstControlId);
+      }
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -416,8 +435,11 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CLOSE:
-      if (m_events.OnCloseRequested())
-        DestroyWindow(m_window);
+      if (!m_handling) {
+        const HandlerRunning running(m_handling);
+        if (m_events.OnCloseRequested())
+          DestroyWindow(m_window);
+      }
       return 0;
     case WM_NCDESTROY: {
       SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);

@@ -25,8 +25,10 @@ namespace fw::win32 {
 // keyboard's Enter and Escape send them to the window.
 inline constexpr int kFirstControlId = 100;
 
-// What the window tells the code behind it. Handlers run on the window's thread, one at a time;
-// a handler that shows a modal window may see further events before it returns.
+// What the window tells the code behind it. Handlers run on the window's thread, one at a time:
+// an event that comes while one runs (a click that waited in the queue during an operation, and
+// is taken from it by a message box's loop) is dropped. A handler must not delete its Window
+// (see Window::Post).
 class WindowEvents {
  public:
   virtual ~WindowEvents() = default;
@@ -109,6 +111,7 @@ class Window {
   void SetBusy(bool busy);
   // Runs task from the message loop once the handlers running now have returned: for work that
   // must not happen inside one of them, such as deleting a window whose handler is still running.
+  // Nothing runs once the window is destroyed.
   void Post(std::function<void()> task);
 
  private:
@@ -141,6 +144,7 @@ class Window {
   int m_clientWidthTwips = 0;
   int m_clientHeightTwips = 0;
   bool m_busy = false;
+  bool m_handling = false;  // one of m_events' handlers runs
   std::vector<Item> m_items;
   std::vector<std::function<void()>> m_posted;
   std::unique_ptr<Fonts> m_fonts;
