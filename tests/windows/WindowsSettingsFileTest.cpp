@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cerrno>
 #include <string>
 
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 #include "windows/WindowsTestSupport.h"
 
@@ -52,6 +55,19 @@ TEST(WindowsSettingsFile, TheProgramReadsWhatWindowsWrote) {
   EXPECT_EQ(settings.value().Get("InputFiles", "SortAPFile"), "C:\\in.txt");
   EXPECT_EQ(settings.value().Get("outputfiles", "sortapfile"), "C:\\a p\\out.txt");
   EXPECT_EQ(settings.value().Get("OutputFiles", "ChangeACNumsFiles"), "");
+}
+
+// A program folder that cannot be written to (under Program Files, say) sends the settings to
+// the user's own application data.
+TEST(WindowsSettingsFile, LiveInTheUsersAppDataWhenTheProgramsFolderIsReadOnly) {
+  test::TempFolder folder;
+  const std::string program = test::Narrow(folder.Path()) + "\\";
+  EXPECT_EQ(UserSettingsFolder(program), "");
+  test::FaultyFileSystem readOnly;
+  readOnly.FailAt(test::FileStep::CreateTempFile, 1, EACCES);
+  char appData[MAX_PATH] = {};
+  ASSERT_GT(GetEnvironmentVariableA("APPDATA", appData, MAX_PATH), 0u);
+  EXPECT_EQ(UserSettingsFolder(program, readOnly), std::string(appData) + "\\Fleetwright\\");
 }
 
 }  // namespace
