@@ -132,6 +132,17 @@ void CheckMainWindow(Driver& driver, const Setting& setting) {
                "the help button opens the program's ReadMe.htm");
 }
 
+// What fleetwright.exe opens its help page with: a text file opens in the desktop's program for
+// it. Last, as the program it starts takes the focus.
+void CheckDocumentOpener(Driver& driver, const Setting& setting) {
+  Write(setting.Work / "notes.txt", "notes");
+  Win32DocumentOpener().Open(CoreFromWide((setting.Work / "notes.txt").wstring()).value());
+  const auto editor = [] { return FindWindowW(nullptr, L"notes.txt - Notepad"); };
+  driver.Check(driver.WaitFor([&] { return editor() != nullptr; }),
+               "the desktop opens a document in its program");
+  PostMessageW(editor(), WM_CLOSE, 0, 0);
+}
+
 // One use of an operation: its input files, what it leaves on disk and what it says.
 struct Run {
   MainControl Button;
@@ -380,6 +391,7 @@ void RunScenario(Driver& driver, const Setting& setting) {
   CheckBrowsing(driver, setting);
   CheckDropsAndValidation(driver, setting);
   CheckWorldAI(driver, setting);
+  CheckDocumentOpener(driver, setting);
 }
 
 }  // namespace fw::win32::test
