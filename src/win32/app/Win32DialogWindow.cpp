@@ -111,6 +111,8 @@ bool Win32DialogWindow::NamesUsable(std::initializer_list<DialogControl> boxes) 
 }
 
 void Win32DialogWindow::OnClick(int control) {
+  if (m_logic->IsClosed())
+    return;  // a click that waited in the queue while Execute or Cancel closed the dialog
   // A list that a chosen name is added to must be usable as it stands; a sort's one name is
   // replaced, which is how a refused name gets mended.
   const bool addsToList = InfoOf(m_logic->TypeOfOperation()).Input == Inputs::Many;
@@ -133,6 +135,8 @@ void Win32DialogWindow::OnClick(int control) {
 }
 
 void Win32DialogWindow::OnFilesDropped(int control, const std::vector<std::wstring>& names) {
+  if (m_logic->IsClosed())
+    return;
   const bool input = control == Index(DialogControl::txtInputFiles);
   if (!input && control != Index(DialogControl::txtOutputFile))
     return;  // only the name boxes take files
