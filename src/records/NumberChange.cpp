@@ -130,11 +130,13 @@ Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progres
   FileAhead ahead;
   for (std::size_t k = 0; k < names.size(); ++k) {
     const std::string& name = names[k];
+    // The read ahead ends before the backup: on Windows a file being read cannot be renamed, and
+    // the backup renames a second name of it into place.
+    std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (request.Backup && backedUp.insert(name).second) {
       if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)
         return made.error();
     }
-    std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (file) {
       progress(Step::Sorting);
       progress(Step::Sorting);
