@@ -50,6 +50,9 @@ int LinkFile(const fs::path& existing, const fs::path& link);
 // Renames from to to, replacing to in one step.
 int RenameOver(const fs::path& from, const fs::path& to);
 
+// Removes the file's name path.
+int RemoveFile(const fs::path& path);
+
 // Sends what was written so far on to the disk in the background, every few megabytes, so that
 // the flush before the rename waits for the last few megabytes only, not for the whole file.
 void StartWriteBack(int fd, std::size_t justWritten);

@@ -66,6 +66,10 @@ int RenameOver(const fs::path& from, const fs::path& to) {
   return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+int RemoveFile(const fs::path& path) {
+  return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
 // Linux only; other systems leave the whole file to the flush.
 #ifdef SYNC_FILE_RANGE_WRITE
 void StartWriteBack(int fd, std::size_t justWritten) {

@@ -29,6 +29,24 @@ int ErrnoOf(DWORD code) {
   }
 }
 
+// Makes the call, again while another program holds a file it needs: virus scanners and indexers
+// open new files for a moment, and a file open without FILE_SHARE_DELETE can be neither renamed
+// nor removed. Returns 0 or the error number.
+template <typename Call>
+int WhileHeld(Call call) {
+  constexpr int kAttempts = 10;
+  for (int attempt = 1;; ++attempt) {
+    if (call())
+      return 0;
+    const DWORD code = GetLastError();
+    const bool held = code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+                      code == ERROR_ACCESS_DENIED;
+    if (!held || attempt == kAttempts)
+      return ErrnoOf(code);
+    Sleep(50);
+  }
+}
+
 // The runtime's calls take at most this many bytes at once.
 unsigned Portion(std::size_t size) {
   return static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size);
@@ -129,18 +147,14 @@ int LinkFile(const fs::path& existing, const fs::path& link) {
 }
 
 int RenameOver(const fs::path& from, const fs::path& to) {
-  // Virus scanners and indexers open new files for a moment; wait briefly for them to let go.
-  constexpr int kAttempts = 10;
-  for (int attempt = 1;; ++attempt) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      return 0;
-    const DWORD code = GetLastError();
-    const bool held = code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-                      code == ERROR_ACCESS_DENIED;
-    if (!held || attempt == kAttempts)
-      return ErrnoOf(code);
-    Sleep(50);
-  }
+  return WhileHeld([&] {
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  });
+}
+
+int RemoveFile(const fs::path& path) {
+  return WhileHeld([&] { return DeleteFileW(path.c_str()); });
 }
 
 // The flush that follows is the system's own business here.

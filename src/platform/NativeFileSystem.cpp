@@ -203,8 +203,7 @@ class Native final : public FileSystem {
       CloseFile(static_cast<int>(file.Handle));
       file.Handle = -1;
     }
-    std::error_code ignored;
-    fs::remove(ToPath(file.Path), ignored);
+    (void)RemoveFile(ToPath(file.Path));
   }
 };
 
