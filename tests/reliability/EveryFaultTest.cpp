@@ -217,6 +217,10 @@ void RunAndCheck(const Scenario& s, const Fault& fault, FaultyFileSystem& fs,
       << ::testing::PrintToString(fault) << order;
 }
 
+std::string ScenarioName(const ::testing::TestParamInfo<Scenario>& scenario) {
+  return scenario.param.Name;
+}
+
 class EveryFault : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
@@ -252,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         SortOrMerge("SortAircraft", Operation::SortAircraft, "Aircraft", false),
         SortOrMerge("MergeAircraft", Operation::MergeAircraft, "Aircraft", true),
         WorldAIConversion(), NumberChange(false), NumberChange(true)),
-    [](const ::testing::TestParamInfo<Scenario>& info) { return info.param.Name; });
+    ScenarioName);
 
 // The number change reads the next file while it writes one. Without faults and with each, the
 // read is put in every place among the writer's calls, and once held open until the writer has
@@ -294,10 +298,7 @@ TEST_P(EveryInterleaving, OfTheReadAheadAndTheWritesEndsAlike) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberChange, EveryInterleaving,
-                         ::testing::Values(NumberChange(false), NumberChange(true)),
-                         [](const ::testing::TestParamInfo<Scenario>& info) {
-                           return info.param.Name;
-                         });
+                         ::testing::Values(NumberChange(false), NumberChange(true)), ScenarioName);
 
 }  // namespace
 }  // namespace fw::test
