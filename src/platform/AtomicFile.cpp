@@ -4,9 +4,10 @@
 #include <array>
 #include <condition_variable>
 #include <mutex>
-#include <system_error>
-#include <thread>
+#include <optional>
 #include <utility>
+
+#include "platform/WorkBeside.h"
 
 namespace fw {
 namespace {
@@ -14,52 +15,18 @@ constexpr std::size_t kBlockSize = 1 << 20;
 constexpr std::size_t kPage = 4096;
 }  // namespace
 
-// A full block is handed to this thread and written while the caller fills the next one, so the
-// copy into the system's cache overlaps the gathering of the output. Only one of the two threads
-// calls the file system at any time: the caller waits for the thread before any call of its own.
+// A full block is written beside the caller while it fills the next one, so the copy into the
+// system's cache overlaps the gathering of the output. Only one of the two threads calls the file
+// system at any time: the caller waits for the block before any call of its own.
 struct AtomicFileWriter::BackgroundWrites {
-  std::mutex Mutex;
-  std::condition_variable Changed;
-  std::string Pending;
-  bool HasPending = false;
-  bool Stop = false;
+  std::string Block;     // the block being written
   Result<void> Written;  // the first failure, once there is one
-  std::thread Thread;
+  std::optional<WorkBeside> Writing;
 
-  void Run(FileSystem& fs, TempFile& file) {
-    std::unique_lock lock(Mutex);
-    for (;;) {
-      Changed.wait(lock, [this] { return HasPending || Stop; });
-      if (!HasPending)
-        return;
-      lock.unlock();
-      Result<void> written = Written ? fs.Write(file, Pending) : Written;
-      lock.lock();
-      Written = std::move(written);
-      Pending.clear();
-      HasPending = false;
-      Changed.notify_all();
-    }
-  }
-
-  // Waits until the thread holds no block; returns the first failure so far.
-  Result<void> WaitIdle() {
-    std::unique_lock lock(Mutex);
-    Changed.wait(lock, [this] { return !HasPending; });
+  // Waits until no block is being written; returns the first failure so far.
+  Result<void> Wait() {
+    Writing.reset();
     return Written;
-  }
-
-  // Lets the thread finish its block and end.
-  void Join() {
-    if (!Thread.joinable())
-      return;
-    {
-      std::lock_guard lock(Mutex);
-      Stop = true;
-    }
-    Changed.notify_all();
-    Thread.join();
-    Stop = false;
   }
 };
 
@@ -78,9 +45,9 @@ AtomicFileWriter::AtomicFileWriter(FileSystem& fs, TempFile file)
 
 AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
     : m_fs(other.m_fs), m_open(std::exchange(other.m_open, false)) {
-  // The thread refers to the other writer's file: it ends before the file moves.
+  // The block being written refers to the other writer's file: it ends before the file moves.
   if (other.m_background)
-    other.m_background->Join();
+    (void)other.m_background->Wait();
   m_file = std::move(other.m_file);
   m_block = std::move(other.m_block);
   m_background = std::move(other.m_background);
@@ -89,43 +56,24 @@ AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
 
 AtomicFileWriter::~AtomicFileWriter() {
   if (m_background)
-    m_background->Join();
+    (void)m_background->Wait();
   if (m_open)
     m_fs->Discard(m_file);
 }
 
 Result<void> AtomicFileWriter::WriteBlock() {
   BackgroundWrites& background = *m_background;
-  if (!background.Thread.joinable()) {
-    try {
-      background.Thread =
-          std::thread([&background, fs = m_fs, file = &m_file] { background.Run(*fs, *file); });
-    } catch (const std::system_error&) {
-      // No thread to be had: write in this one.
-      auto written = WriteNow(m_block);
-      m_block.clear();
-      return written;
-    }
-  }
-  if (auto written = background.WaitIdle(); !written)
+  if (auto written = background.Wait(); !written)
     return written;
-  {
-    std::lock_guard lock(background.Mutex);
-    std::swap(m_block, background.Pending);
-    background.HasPending = true;
-    m_offset += background.Pending.size();
-  }
-  background.Changed.notify_all();
+  std::swap(m_block, background.Block);
+  m_offset += background.Block.size();
+  background.Writing.emplace([&background, fs = m_fs, file = &m_file] {
+    background.Written = fs->Write(*file, background.Block);
+  });
   m_block.clear();
   if (m_block.capacity() < kBlockSize)
     m_block.reserve(kBlockSize);
   return {};
-}
-
-Result<void> AtomicFileWriter::FinishBackgroundWrites() {
-  Result<void> written = m_background->WaitIdle();
-  m_background->Join();
-  return written;
 }
 
 Result<void> AtomicFileWriter::Append(std::string_view bytes) {
@@ -134,7 +82,7 @@ Result<void> AtomicFileWriter::Append(std::string_view bytes) {
       return written;
   }
   if (bytes.size() >= kBlockSize) {
-    if (auto written = FinishBackgroundWrites(); !written)
+    if (auto written = m_background->Wait(); !written)
       return written;
     // In slices, so that the disk can start on the first while the later ones are copied (a
     // whole file's copy, for a backup, would otherwise leave it all to the flush).
@@ -155,7 +103,7 @@ Result<void> AtomicFileWriter::WriteNow(std::string_view bytes) {
 }
 
 Result<void> AtomicFileWriter::WritePending() {
-  if (auto written = FinishBackgroundWrites(); !written)
+  if (auto written = m_background->Wait(); !written)
     return written;
   if (!m_block.empty()) {
     if (auto written = WriteNow(m_block); !written)
@@ -217,17 +165,9 @@ Result<void> AtomicFileWriter::AppendPieces(
       turnChanged.notify_all();
     }
   };
-  std::thread helper;
-  if (count > 1) {
-    try {
-      helper = std::thread(work);
-    } catch (const std::system_error&) {
-      // No second thread to be had: this one does it all.
-    }
-  }
+  WorkBeside helper(work, count > 1);
   work();
-  if (helper.joinable())
-    helper.join();
+  helper.Wait();
   return written;
 }
 

@@ -44,7 +44,6 @@ class AtomicFileWriter {
 
   AtomicFileWriter(FileSystem& fs, TempFile file);
   Result<void> WriteBlock();
-  Result<void> FinishBackgroundWrites();
   // Writes the block being filled and whatever the background thread holds.
   Result<void> WritePending();
   // Writes bytes in this thread.

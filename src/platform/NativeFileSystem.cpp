@@ -1,30 +1,19 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <random>
 #include <system_error>
 
 #include "platform/FileSystem.h"
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "platform/NativeCalls.h"
 
 namespace fw {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace native;
 
 std::string SystemReason(int error) {
   return std::generic_category().message(error);
@@ -37,34 +26,6 @@ Error IoFailure(std::string_view what, std::string_view name, int error) {
   message += ": ";
   message += SystemReason(error);
   return IoError(std::move(message));
-}
-
-fs::path ToPath(const std::string& name) {
-#ifdef _WIN32
-  // Names are 8-bit text in the system's code page, as the user's files and dialogs give them.
-  int length =
-      MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), length);
-  return fs::path(wide);
-#else
-  return fs::path(name);
-#endif
-}
-
-// The inverse of ToPath. On Windows path::string() gives UTF-8, which ToPath would misread.
-std::string FromPath(const fs::path& path) {
-#ifdef _WIN32
-  const std::wstring& wide = path.native();
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string name(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, name.data(), length, nullptr, nullptr);
-  return name;
-#else
-  return path.string();
-#endif
 }
 
 // A name in the target's folder that no other writer will choose.
@@ -92,167 +53,6 @@ bool IsWriteProtected(const fs::path& path) {
          (status.permissions() & kWrite) == fs::perms::none;
 }
 
-#ifdef _WIN32
-int OpenForRead(const fs::path& path) {
-  const int fd = _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
-  // Windows refuses to open a folder with "Permission denied"; say what is wrong, as POSIX does.
-  if (fd < 0 && errno == EACCES) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-      errno = EISDIR;
-  }
-  return fd;
-}
-int OpenNewFile(const fs::path& path) {
-  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-}
-long long ReadSome(int fd, char* data, std::size_t size) {
-  return _read(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
-}
-long long WriteSome(int fd, const char* data, std::size_t size) {
-  return _write(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
-}
-int CloseFile(int fd) {
-  return _close(fd);
-}
-int SyncFile(int fd) {
-  return _commit(fd);
-}
-long long FileSizeOf(int fd) {
-  struct _stat64 info;
-  return _fstat64(fd, &info) == 0 ? info.st_size : -1;
-}
-void CopyPermissions(int fd, const fs::path& target, const fs::path& permissionsFrom) {
-  // MoveFileEx puts the new file in place with its own attributes, so a hidden or system target
-  // would lose them. Read-only is not carried: a read-only temporary file could not be removed.
-  constexpr DWORD kCarried =
-      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-  DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES && !permissionsFrom.empty())
-    attributes = GetFileAttributesW(permissionsFrom.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kCarried) == 0)
-    return;
-  FILE_BASIC_INFO info{};  // zero times are left as they are
-  info.FileAttributes = (attributes & kCarried) | FILE_ATTRIBUTE_ARCHIVE;
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-  (void)SetFileInformationByHandle(handle, FileBasicInfo, &info, sizeof info);
-}
-int ErrnoOf(DWORD code) {
-  switch (code) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-      return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return EACCES;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return ENOSPC;
-    case ERROR_NOT_SAME_DEVICE:
-      return EXDEV;
-    default:
-      return EIO;
-  }
-}
-int LinkFile(const fs::path& existing, const fs::path& link) {
-  return CreateHardLinkW(link.c_str(), existing.c_str(), nullptr) ? 0 : ErrnoOf(GetLastError());
-}
-int RenameOver(const fs::path& from, const fs::path& to) {
-  // Virus scanners and indexers open new files for a moment; wait briefly for them to let go.
-  constexpr int kAttempts = 10;
-  for (int attempt = 1;; ++attempt) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      return 0;
-    const DWORD code = GetLastError();
-    const bool held = code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-                      code == ERROR_ACCESS_DENIED;
-    if (!held || attempt == kAttempts)
-      return ErrnoOf(code);
-    Sleep(50);
-  }
-}
-#else
-int OpenForRead(const fs::path& path) {
-  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-}
-int OpenNewFile(const fs::path& path) {
-  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-}
-long long ReadSome(int fd, char* data, std::size_t size) {
-  return ::read(fd, data, size);
-}
-long long WriteSome(int fd, const char* data, std::size_t size) {
-  return ::write(fd, data, size);
-}
-int CloseFile(int fd) {
-  return ::close(fd);
-}
-int SyncFile(int fd) {
-  return ::fsync(fd);
-}
-long long FileSizeOf(int fd) {
-  struct stat info;
-  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size : 0;
-}
-void CopyPermissions(int fd, const fs::path& target, const fs::path& permissionsFrom) {
-  struct stat info;
-  if (::stat(target.c_str(), &info) == 0 ||
-      (!permissionsFrom.empty() && ::stat(permissionsFrom.c_str(), &info) == 0)) {
-    (void)::fchmod(fd, info.st_mode & 07777);
-  }
-}
-int LinkFile(const fs::path& existing, const fs::path& link) {
-  // The file a symbolic link names, as a copy would read it.
-  return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0
-             ? 0
-             : errno;
-}
-int RenameOver(const fs::path& from, const fs::path& to) {
-  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-#endif
-
-// Sends what was written so far on to the disk in the background, every few megabytes, so that
-// the flush before the rename waits for the last few megabytes only, not for the whole file.
-void StartWriteBack(int fd, std::size_t justWritten) {
-#ifdef SYNC_FILE_RANGE_WRITE
-  constexpr off_t kChunk = off_t{8} << 20;
-  const off_t end = ::lseek(fd, 0, SEEK_CUR);
-  const off_t chunkEnd = end / kChunk * kChunk;
-  if (end < 0 || chunkEnd <= end - static_cast<off_t>(justWritten))
-    return;
-  (void)::sync_file_range(fd, 0, chunkEnd, SYNC_FILE_RANGE_WRITE);
-#else
-  (void)fd;
-  (void)justWritten;
-#endif
-}
-
-// The file's bytes mapped read-only from the system's cache, which spares both the copy and the
-// fresh memory a heap buffer would cost; nothing when the file cannot be mapped. The mapping holds
-// the file's content as it was even after the file is replaced by rename, as outputs are.
-std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
-#if defined(_WIN32) || !defined(MAP_POPULATE)
-  // Windows cannot replace a file while a view of it is open, and outputs may replace inputs.
-  (void)fd;
-  (void)size;
-  return std::nullopt;
-#else
-  constexpr long long kWorthMapping = 64 << 10;
-  if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
-    return std::nullopt;
-  const auto length = static_cast<std::size_t>(size);
-  void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-  if (mapped == MAP_FAILED)
-    return std::nullopt;
-  return ByteBuffer::Adopt(static_cast<const char*>(mapped), length,
-                           [](const char* data, std::size_t extent) noexcept {
-                             (void)::munmap(const_cast<char*>(data), extent);
-                           });
-#endif
-}
-
 // The file that replacing target puts the new one in place of: a symbolic link's file rather
 // than the link. Fails for a file nobody may write to.
 Result<fs::path> PathToReplace(const std::string& target) {
@@ -266,61 +66,6 @@ Result<fs::path> PathToReplace(const std::string& target) {
   if (IsWriteProtected(targetPath))
     return IoFailure("cannot write", target, EACCES);
   return targetPath;
-}
-
-#ifdef _WIN32
-// The file's own information, symbolic links followed (the runtime's stat leaves out the link
-// count and the file number).
-std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const fs::path& path) {
-  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION information{};
-  const bool known = GetFileInformationByHandle(file, &information) != 0;
-  CloseHandle(file);
-  if (!known)
-    return std::nullopt;
-  return information;
-}
-#endif
-
-// Whether path names an existing file that has no other name.
-bool OnlyNameOfAFile(const fs::path& path) {
-#ifdef _WIN32
-  const auto information = InformationOf(path);
-  return information && information->nNumberOfLinks == 1 &&
-         (information->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-#else
-  std::error_code error;
-  const std::uintmax_t names = fs::hard_link_count(path, error);
-  return !error && names == 1 && fs::is_regular_file(path, error);
-#endif
-}
-
-// What tells one file from another: its volume and its number there.
-struct FileIdentity {
-  std::uint64_t Volume = 0;
-  std::uint64_t Index = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
-
-std::optional<FileIdentity> IdentityOf(const fs::path& path) {
-#ifdef _WIN32
-  const auto information = InformationOf(path);
-  if (!information)
-    return std::nullopt;
-  return FileIdentity{
-      information->dwVolumeSerialNumber,
-      (std::uint64_t{information->nFileIndexHigh} << 32) | information->nFileIndexLow};
-#else
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0)
-    return std::nullopt;
-  return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
-                      static_cast<std::uint64_t>(status.st_ino)};
-#endif
 }
 
 // How making a temporary file went: the file's handle, if it was opened, or the error number.
@@ -458,8 +203,7 @@ class Native final : public FileSystem {
       CloseFile(static_cast<int>(file.Handle));
       file.Handle = -1;
     }
-    std::error_code ignored;
-    fs::remove(ToPath(file.Path), ignored);
+    (void)RemoveFile(ToPath(file.Path));
   }
 };
 

@@ -2,12 +2,11 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <unordered_set>
 #include <vector>
 
 #include "platform/AtomicFile.h"
+#include "platform/WorkBeside.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Searching.h"
@@ -82,8 +81,8 @@ Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t fro
   return file;
 }
 
-// The next file, read and renumbered on a thread of its own while the one before it is written.
-// Only reading happens ahead: the file is backed up, and a failure reported, in its turn.
+// The next file, read and renumbered beside the writing of the one before it. Only reading happens
+// ahead: the file is backed up, and a failure reported, in its turn.
 class FileAhead {
  public:
   // Starts on names[index] when writing names[index - 1] cannot change what it reads.
@@ -91,29 +90,25 @@ class FileAhead {
              std::int32_t to, std::string_view toText, FileSystem& fs) {
     if (index >= names.size() || fs.MayBeOneFile(names[index - 1], names[index]))
       return;
-    try {
-      m_thread = std::jthread([=, this, &fs, name = names[index]] {
-        m_file = ReadAndRenumber(
-            name, from, to, toText, [](Step) {}, fs);
-      });
-      m_index = index;
-    } catch (const std::system_error&) {
-      // No thread to be had: the file is read in its turn.
-    }
+    m_index = index;
+    m_reading.emplace([=, this, &fs, name = names[index]] {
+      m_file = ReadAndRenumber(
+          name, from, to, toText, [](Step) {}, fs);
+    });
   }
 
-  // The file names[index], when it was taken ahead.
+  // The file names[index], when it was taken ahead; returns once nothing reads it any more.
   std::optional<Result<RenumberedFile>> Take(std::size_t index) {
-    if (!m_thread.joinable() || index != m_index)
+    if (!m_reading || index != m_index)
       return std::nullopt;
-    m_thread.join();
+    m_reading.reset();
     return std::move(m_file);
   }
 
  private:
   std::size_t m_index = 0;
   Result<RenumberedFile> m_file = RenumberedFile{};
-  std::jthread m_thread;  // last, so that it ends before the file it fills goes
+  std::optional<WorkBeside> m_reading;  // last, so that it ends before the file it fills goes
 };
 
 }  // namespace
@@ -135,8 +130,8 @@ Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progres
   FileAhead ahead;
   for (std::size_t k = 0; k < names.size(); ++k) {
     const std::string& name = names[k];
-    // The thread reading ahead ends first: on Windows, giving the backup its name holds the file to
-    // itself for a moment, and an open for reading then fails.
+    // The read ahead ends before the backup: on Windows a file being read cannot be renamed, and
+    // the backup renames a second name of it into place.
     std::optional<Result<RenumberedFile>> file = ahead.Take(k);
     if (request.Backup && backedUp.insert(name).second) {
       if (auto made = BackUpFile(fs, name, name + ".BAK"); !made)

@@ -73,10 +73,10 @@ const std::array<std::uint8_t, 256>& CharacterRanks() {
     std::sort(bytes.begin(), bytes.end(), [](std::uint8_t x, std::uint8_t y) {
       return Windows1252ToUnicode(x) < Windows1252ToUnicode(y);
     });
-    std::array<std::uint8_t, 256> ranks{};
+    std::array<std::uint8_t, 256> placeOf{};
     for (int place = 0; place < 256; ++place)
-      ranks[bytes[static_cast<std::size_t>(place)]] = static_cast<std::uint8_t>(place);
-    return ranks;
+      placeOf[bytes[static_cast<std::size_t>(place)]] = static_cast<std::uint8_t>(place);
+    return placeOf;
   }();
   return ranks;
 }

@@ -76,6 +76,7 @@ TEST_P(AtomicFileWriterFailure, KeepsTheTargetOnEachFailureAndReplacesItOtherwis
     faulty.FailAt(step, nth);
     const Result<void> written = WriteFile(faulty, target, pieces);
     EXPECT_EQ(folder.Entries(), Names{"out.txt"}) << "call " << nth;
+    EXPECT_EQ(faulty.Schedule().Faults(), Names{}) << "call " << nth;
     if (faulty.Calls(step) < nth) {
       ASSERT_TRUE(written);
       std::string expected;

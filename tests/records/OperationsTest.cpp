@@ -57,7 +57,8 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
     TempFolder folder;
     const std::string input = folder.Write("in.txt", isAirports ? airports : flightPlans);
     // Surrounding spaces are not part of either name.
-    const Performed run(routine, "  " + input + " ", " " + folder.Name("out.txt") + "  ");
+    const std::string output = folder.Name("out.txt");
+    const Performed run(routine, "  " + input + " ", " " + output + "  ");
     EXPECT_EQ(run.outcome.Icon, MessageIcon::Information) << run.outcome.Text;
     EXPECT_EQ(run.waits, merge ? mergeWaits : sortWaits);
     EXPECT_EQ(ReadBytes(folder.Name("out.txt")),

@@ -1,11 +1,14 @@
 // Every operation that writes files, failed at every call of every step of the file layer in
 // turn: each failure shows its exact message box and leaves every file wholly old or wholly new,
-// with no temporary file left behind.
+// with no temporary file left behind. The number change, which reads one file while it writes
+// another, is also run with its threads' calls in every order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <ostream>
+#include <tuple>
 
 #include "FaultInjection.h"
 #include "platform/Paths.h"
@@ -166,6 +169,58 @@ Scenario NumberChange(bool backups) {
   return s;
 }
 
+// A failure of call Nth of a step (none when Nth is 0) with an error, and how it is described.
+struct Fault {
+  FileStep Step = FileStep::ReadFile;
+  int Nth = 0;
+  int Error = 0;
+  const char* What = "";
+};
+
+void PrintTo(const Fault& fault, std::ostream* out) {
+  *out << fault.What << " call " << fault.Nth << " error " << fault.Error;
+}
+
+// Every call that counting saw of every step failed in turn, with each of the step's errors or
+// with the first only.
+std::vector<Fault> EveryFaultOf(const FaultyFileSystem& counting, bool everyError) {
+  std::vector<StepFaults> steps = kWriteSteps;
+  steps.push_back(kReadStep);
+  std::vector<Fault> faults;
+  for (const StepFaults& step : steps) {
+    for (int nth = 1; nth <= counting.Calls(step.Step); ++nth) {
+      for (std::size_t e = 0; e < (everyError ? step.Errors.size() : 1); ++e)
+        faults.push_back({step.Step, nth, step.Errors[e], step.What});
+    }
+  }
+  return faults;
+}
+
+// Runs s in a fresh folder on fs, which fails as fault says, and checks the message and every
+// file: as after a run without faults, or as s.Fault says the failure leaves them.
+void RunAndCheck(const Scenario& s, const Fault& fault, FaultyFileSystem& fs,
+                 const std::string& order = "") {
+  TempFolder folder;
+  Lay(folder, s.Before);
+  fs.FailAt(fault.Step, fault.Nth, fault.Error);
+  Message expected = s.Success;
+  Files left = s.After;
+  if (fault.Nth != 0) {
+    std::string name;
+    std::tie(name, left) = s.Fault(fault.Step, fault.Nth);
+    expected = {s.FailureIcon, "Error",
+                s.FailureText + InjectedFault(fault.What, folder.Name(name), fault.Error)};
+  }
+  EXPECT_EQ(s.Run(folder, fs), expected) << ::testing::PrintToString(fault) << order;
+  EXPECT_EQ(Snapshot(folder), left) << ::testing::PrintToString(fault) << order;
+  EXPECT_EQ(fs.Schedule().Faults(), std::vector<std::string>{})
+      << ::testing::PrintToString(fault) << order;
+}
+
+std::string ScenarioName(const ::testing::TestParamInfo<Scenario>& scenario) {
+  return scenario.param.Name;
+}
+
 class EveryFault : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
@@ -182,27 +237,13 @@ TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
     ASSERT_EQ(counting.Calls(step), s.Writes);
   ASSERT_EQ(counting.Calls(FileStep::ReplaceTarget), s.Replaces);
 
-  int faults = 0;
-  std::vector<StepFaults> steps = kWriteSteps;
-  steps.push_back(kReadStep);
-  for (const StepFaults& step : steps) {
-    for (int nth = 1; nth <= counting.Calls(step.Step); ++nth) {
-      const auto [name, left] = s.Fault(step.Step, nth);
-      for (const int error : step.Errors) {
-        TempFolder folder;
-        Lay(folder, s.Before);
-        FaultyFileSystem faulty;
-        faulty.FailAt(step.Step, nth, error);
-        const Message expected{s.FailureIcon, "Error",
-                               s.FailureText + InjectedFault(step.What, folder.Name(name), error)};
-        EXPECT_EQ(s.Run(folder, faulty), expected) << "call " << nth << " error " << error;
-        EXPECT_EQ(Snapshot(folder), left) << step.What << " call " << nth << " error " << error;
-        ++faults;
-      }
-    }
+  const std::vector<Fault> faults = EveryFaultOf(counting, true);
+  for (const Fault& fault : faults) {
+    FaultyFileSystem faulty;
+    RunAndCheck(s, fault, faulty);
   }
-  std::cout << "[ faults   ] " << s.Name << ": " << faults << " injected\n";
-  RecordProperty("faults_injected", faults);
+  std::cout << "[ faults   ] " << s.Name << ": " << faults.size() << " injected\n";
+  RecordProperty("faults_injected", static_cast<int>(faults.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -215,7 +256,49 @@ INSTANTIATE_TEST_SUITE_P(
         SortOrMerge("SortAircraft", Operation::SortAircraft, "Aircraft", false),
         SortOrMerge("MergeAircraft", Operation::MergeAircraft, "Aircraft", true),
         WorldAIConversion(), NumberChange(false), NumberChange(true)),
-    [](const ::testing::TestParamInfo<Scenario>& info) { return info.param.Name; });
+    ScenarioName);
+
+// The number change reads the next file while it writes one. Without faults and with each, the
+// read is put in every place among the writer's calls, and once held open until the writer has
+// to wait for it: the outcome is the same each time, and no call touches the file being read.
+class EveryInterleaving : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(EveryInterleaving, OfTheReadAheadAndTheWritesEndsAlike) {
+  const Scenario& s = GetParam();
+  FaultyFileSystem counting;
+  {
+    TempFolder folder;
+    Lay(folder, s.Before);
+    ASSERT_EQ(s.Run(folder, counting), s.Success);
+  }
+  std::vector<Fault> faults = EveryFaultOf(counting, false);
+  faults.insert(faults.begin(), Fault{});
+  int orders = 0;
+  for (const Fault& fault : faults) {
+    FaultyFileSystem free;
+    RunAndCheck(s, fault, free);
+    // A failure can come before anything is read ahead.
+    const std::vector<int> ahead = free.Schedule().CallsAhead();
+    const int most = ahead.empty() ? -1 : *std::max_element(ahead.begin(), ahead.end());
+    for (int start = 0; start <= most; ++start) {
+      for (int end = start; end <= most; ++end) {
+        FaultyFileSystem held;
+        held.Schedule().Hold(start, end, ahead);
+        RunAndCheck(s, fault, held,
+                    " read ahead from " + std::to_string(start) + " to " + std::to_string(end));
+        ++orders;
+      }
+    }
+  }
+  FaultyFileSystem held;
+  held.Schedule().Hold(0, ReadAheadSchedule::kUntilWriterWaits, counting.Schedule().CallsAhead());
+  RunAndCheck(s, Fault{}, held, " read ahead held until the writer waits");
+  EXPECT_GT(orders, 0);
+  std::cout << "[ orders   ] " << s.Name << ": " << orders << " tried\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberChange, EveryInterleaving,
+                         ::testing::Values(NumberChange(false), NumberChange(true)), ScenarioName);
 
 }  // namespace
 }  // namespace fw::test

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "support/ReadAheadSchedule.h"
 
 namespace fw::test {
 
@@ -17,7 +18,9 @@ enum class FileStep { ReadFile, CreateTempFile, LinkTempFile, Write, FlushAndClo
 // reason being the system's text for the chosen error number (ENOSPC: disk full, EACCES, EISDIR:
 // the target is a folder, ENOENT: its folder vanished) or "injected fault".
 // A failing Write writes the first half of its bytes first, a failing FlushAndClose closes the
-// file first, so that a half-written temporary file is really on disk.
+// file first, so that a half-written temporary file is really on disk. Every call passes through
+// Schedule(), which can place a read ahead among the writer's calls and checks the rules of the
+// seam on threads.
 class FaultyFileSystem final : public FileSystem {
  public:
   explicit FaultyFileSystem(FileSystem& inner = NativeFileSystem()) : m_inner(inner) {}
@@ -35,17 +38,18 @@ class FaultyFileSystem final : public FileSystem {
   // Runs before each ReadFile, on the reading thread, with the name to be read.
   std::function<void(const std::string& path)> BeforeRead;
 
+  // The order of reads ahead and writes, and what broke the seam's rules on threads.
+  ReadAheadSchedule& Schedule() { return m_schedule; }
+
   Result<ByteBuffer> ReadFile(const std::string& path) override;
   Result<TempFile> CreateTempFile(const std::string& target,
                                   const std::string& permissionsFrom) override;
   Result<TempFile> LinkTempFile(const std::string& source, const std::string& target) override;
-  bool MayBeOneFile(const std::string& a, const std::string& b) override {
-    return m_inner.MayBeOneFile(a, b);
-  }
+  bool MayBeOneFile(const std::string& a, const std::string& b) override;
   Result<void> Write(TempFile& file, std::string_view bytes) override;
   Result<void> FlushAndClose(TempFile& file) override;
   Result<void> ReplaceTarget(TempFile& file) override;
-  void Discard(TempFile& file) noexcept override { m_inner.Discard(file); }
+  void Discard(TempFile& file) noexcept override;
 
  private:
   static constexpr std::size_t kSteps = 6;
@@ -58,6 +62,7 @@ class FaultyFileSystem final : public FileSystem {
   // A file may be read on one thread while another is written on another.
   std::array<std::atomic<int>, kSteps> m_calls{};
   int m_error = 0;
+  ReadAheadSchedule m_schedule;
 };
 
 // The description a failing step gives: what failed, the quoted name and the reason of error

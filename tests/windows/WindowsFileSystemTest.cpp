@@ -60,5 +60,21 @@ TEST(WindowsNativeFileSystem, ATargetHeldForAMomentIsReplacedOnceLetGo) {
   EXPECT_EQ(test::WideEntries(folder.Path()), std::vector<std::wstring>{L"fp.txt"});
 }
 
+// A failure must not leave the temporary file behind because a scanner looks at it just then.
+TEST(WindowsNativeFileSystem, ATemporaryFileHeldForAMomentIsRemovedOnceLetGo) {
+  test::TempFolder folder;
+  auto file = NativeFileSystem().CreateTempFile(Narrow(folder.Path() / "fp.txt"), {});
+  ASSERT_TRUE(file && NativeFileSystem().FlushAndClose(file.value()));
+  test::HeldFile held(test::Wide(file.value().Path));
+  ASSERT_TRUE(held.IsOpen());
+  std::thread scanner([&held] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    held.Release();
+  });
+  NativeFileSystem().Discard(file.value());
+  scanner.join();
+  EXPECT_EQ(test::WideEntries(folder.Path()), std::vector<std::wstring>{});
+}
+
 }  // namespace
 }  // namespace fw

@@ -1,0 +1,122 @@
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "platform/NativeCalls.h"
+
+namespace fw::native {
+
+fs::path ToPath(const std::string& name) {
+  return fs::path(name);
+}
+
+std::string FromPath(const fs::path& path) {
+  return path.string();
+}
+
+int OpenForRead(const fs::path& path) {
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+int OpenNewFile(const fs::path& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+long long ReadSome(int fd, char* data, std::size_t size) {
+  return ::read(fd, data, size);
+}
+
+long long WriteSome(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+
+int CloseFile(int fd) {
+  return ::close(fd);
+}
+
+int SyncFile(int fd) {
+  return ::fsync(fd);
+}
+
+long long FileSizeOf(int fd) {
+  struct stat info;
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size : 0;
+}
+
+void CopyPermissions(int fd, const fs::path& target, const fs::path& permissionsFrom) {
+  struct stat info;
+  if (::stat(target.c_str(), &info) == 0 ||
+      (!permissionsFrom.empty() && ::stat(permissionsFrom.c_str(), &info) == 0)) {
+    (void)::fchmod(fd, info.st_mode & 07777);
+  }
+}
+
+int LinkFile(const fs::path& existing, const fs::path& link) {
+  // The file a symbolic link names, as a copy would read it.
+  return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0
+             ? 0
+             : errno;
+}
+
+int RenameOver(const fs::path& from, const fs::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int RemoveFile(const fs::path& path) {
+  return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+// Linux only; other systems leave the whole file to the flush.
+#ifdef SYNC_FILE_RANGE_WRITE
+void StartWriteBack(int fd, std::size_t justWritten) {
+  constexpr off_t kChunk = off_t{8} << 20;
+  const off_t end = ::lseek(fd, 0, SEEK_CUR);
+  const off_t chunkEnd = end / kChunk * kChunk;
+  if (end < 0 || chunkEnd <= end - static_cast<off_t>(justWritten))
+    return;
+  (void)::sync_file_range(fd, 0, chunkEnd, SYNC_FILE_RANGE_WRITE);
+}
+#else
+void StartWriteBack(int, std::size_t) {}
+#endif
+
+// Without MAP_POPULATE each page would be faulted in on its own, which costs more than a read.
+#ifdef MAP_POPULATE
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
+  constexpr long long kWorthMapping = 64 << 10;
+  if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
+    return std::nullopt;
+  const auto length = static_cast<std::size_t>(size);
+  void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  if (mapped == MAP_FAILED)
+    return std::nullopt;
+  return ByteBuffer::Adopt(static_cast<const char*>(mapped), length,
+                           [](const char* data, std::size_t extent) noexcept {
+                             (void)::munmap(const_cast<char*>(data), extent);
+                           });
+}
+#else
+std::optional<ByteBuffer> MapWholeFile(int, long long) {
+  return std::nullopt;
+}
+#endif
+
+bool OnlyNameOfAFile(const fs::path& path) {
+  std::error_code error;
+  const std::uintmax_t names = fs::hard_link_count(path, error);
+  return !error && names == 1 && fs::is_regular_file(path, error);
+}
+
+std::optional<FileIdentity> IdentityOf(const fs::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0)
+    return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+}
+
+}  // namespace fw::native
