@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 #include "platform/AtomicFile.h"
+#include "platform/WorkBeside.h"
 #include "records/LineSet.h"
 #include "records/Searching.h"
 #include "records/TextOrder.h"
@@ -90,18 +89,12 @@ Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
   std::vector<std::string_view> firstLines;
   std::vector<std::string_view> secondLines;
   const std::size_t half = run.size() >= kParallelRun ? run.size() / 2 : run.size();
-  std::thread second;
   LineSet secondSeen(half == run.size() ? 0 : kFirstSize);
-  if (half != run.size()) {
-    try {
-      second = std::thread([&] { secondLines = NewLines(run.subspan(half), secondSeen); });
-    } catch (const std::system_error&) {
-      secondLines = NewLines(run.subspan(half), secondSeen);
-    }
+  {
+    const WorkBeside second([&] { secondLines = NewLines(run.subspan(half), secondSeen); },
+                            half != run.size());
+    firstLines = NewLines(run.first(half), seen);
   }
-  firstLines = NewLines(run.first(half), seen);
-  if (second.joinable())
-    second.join();
   for (const std::string_view line : firstLines) {
     if (auto appended = out.Line(line); !appended)
       return appended;
@@ -215,18 +208,13 @@ std::optional<std::vector<Piece>> SortedPieces(std::span<const ACNumRecord> list
   std::vector<Piece> pieces;
   std::vector<Piece> secondPieces;
   bool secondSorted = true;
-  std::thread second;
-  if (middle != list.size()) {
-    try {
-      second = std::thread(
-          [&] { secondSorted = CutSortedRuns(list, middle, list.size(), secondPieces); });
-    } catch (const std::system_error&) {
-      middle = list.size();
-    }
+  bool firstSorted = true;
+  {
+    const WorkBeside second(
+        [&] { secondSorted = CutSortedRuns(list, middle, list.size(), secondPieces); },
+        middle != list.size());
+    firstSorted = CutSortedRuns(list, 0, middle, pieces);
   }
-  const bool firstSorted = CutSortedRuns(list, 0, middle, pieces);
-  if (second.joinable())
-    second.join();
   if (!firstSorted || !secondSorted)
     return std::nullopt;
   pieces.insert(pieces.end(), secondPieces.begin(), secondPieces.end());

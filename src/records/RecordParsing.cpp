@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/WorkBeside.h"
 #include "records/AircraftNumber.h"
 #include "records/RecordFiles.h"
 #include "records/Texts.h"
@@ -169,20 +170,15 @@ ParsedPart ParseInto(std::string_view bytes, std::vector<Record>& records, Parse
   ParsedPart first;
   ParsedPart second;
   std::vector<Record> secondRecords;
-  // Declared before the thread that reads it, so that it outlives the thread.
+  // Declared before the work that reads it, so that it outlives the work.
   const std::string_view secondBytes = bytes.substr(split);
-  std::thread secondHalf;
-  if (!secondBytes.empty()) {
+  if (!secondBytes.empty())
     secondRecords.reserve(ExpectedLines(secondBytes));
-    try {
-      secondHalf = std::thread([&] { second = parse(secondBytes, secondRecords); });
-    } catch (const std::system_error&) {
-      second = parse(secondBytes, secondRecords);
-    }
+  {
+    const WorkBeside secondHalf([&] { second = parse(secondBytes, secondRecords); },
+                                !secondBytes.empty());
+    first = parse(bytes.substr(0, split), records);
   }
-  first = parse(bytes.substr(0, split), records);
-  if (secondHalf.joinable())
-    secondHalf.join();
   if (first.BadLine != 0)
     return first;
   MakeRoom(records, secondRecords.size());
