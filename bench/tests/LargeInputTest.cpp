@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ReferenceLines.h"
 #include "bench/DataGenerator.h"
-#include "records/LineSplitter.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
@@ -92,11 +92,10 @@ struct BigFile {
   std::size_t GoodBeforeFirstBad = 0;
 };
 
-TEST(LargeFiles, ParsingFindsTheLinesTheLineSplitterFindsAndNamesABadLineByItsNumber) {
+TEST(LargeFiles, ParsingFindsThePlainlySplitLinesAndNamesABadLineByItsNumber) {
   const std::string file = BigFile({}).Bytes;
   std::vector<ACNumRecord> expected{{-1, "a record read before"}};
-  LineSplitter lines(file);
-  for (std::string_view line; lines.Next(line);) {
+  for (const std::string_view line : fuzz::ReferenceLines(file)) {
     if (!line.empty())
       expected.push_back({std::stoi(std::string(line.substr(3))), line});
   }

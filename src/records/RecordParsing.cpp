@@ -3,20 +3,15 @@
 // in file order and a failure is reported for the first bad line of the file, numbered as if one
 // thread had read it all.
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <optional>
 #include <thread>
 
 #include "platform/WorkBeside.h"
 #include "records/AircraftNumber.h"
+#include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
 #include "records/Texts.h"
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define FW_HAVE_SSE2 1
-#endif
 
 namespace fw {
 namespace {
@@ -36,60 +31,12 @@ std::string Shown(std::string_view field) {
   return Quoted(std::string(field.substr(0, kMost)) + "...");
 }
 
-#ifdef FW_HAVE_SSE2
-// Bit k set where bytes[k] is a CR or an LF, for the 64 bytes at at.
-std::uint64_t LineEndMask(const char* at) {
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  std::uint64_t mask = 0;
-  for (int lane = 0; lane < 4; ++lane) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * lane));
-    const auto found = static_cast<std::uint32_t>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
-    mask |= std::uint64_t{found} << (16 * lane);
-  }
-  return mask;
-}
-#endif
-
-// Calls visit(line, lineNumber) for each non-empty line until it returns false. CR LF, a lone CR
-// and a lone LF each end a line. Returns the number of lines seen, empty ones included. The line
-// ends of 64 bytes at a time are found at once, so a line costs no loop of its own.
+// As ForEachLine, for the non-empty lines only.
 template <typename Visit>
-std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
-  const char* const begin = bytes.data();
-  const char* const end = begin + bytes.size();
-  const char* lineStart = begin;
-  std::size_t number = 0;
-  // Handles the line end at `at`; false when visit stops.
-  auto endLine = [&](const char* at) {
-    if (at < lineStart)  // the LF of a CR LF pair
-      return true;
-    ++number;
-    if (at != lineStart &&
-        !visit(std::string_view(lineStart, static_cast<std::size_t>(at - lineStart)), number))
-      return false;
-    lineStart = at + ((*at == '\r' && at + 1 != end && at[1] == '\n') ? 2 : 1);
-    return true;
-  };
-  const char* at = begin;
-#ifdef FW_HAVE_SSE2
-  for (; end - at >= 64; at += 64) {
-    for (std::uint64_t mask = LineEndMask(at); mask != 0; mask &= mask - 1) {
-      if (!endLine(at + std::countr_zero(mask)))
-        return number;
-    }
-  }
-#endif
-  for (; at != end; ++at) {
-    if ((*at == '\r' || *at == '\n') && !endLine(at))
-      return number;
-  }
-  if (lineStart < end) {
-    ++number;
-    (void)visit(std::string_view(lineStart, static_cast<std::size_t>(end - lineStart)), number);
-  }
-  return number;
+std::size_t ForEachNonEmptyLine(std::string_view bytes, Visit&& visit) {
+  return ForEachLine(bytes, [&visit](std::string_view line, std::size_t number) {
+    return line.empty() || visit(line, number);
+  });
 }
 
 // Reserves room for more records; the list at least doubles, so that the files of a merge, each
@@ -131,7 +78,7 @@ std::optional<std::int32_t> LineAircraftNumber(std::string_view line) {
 
 ParsedPart ParseACNumPart(std::string_view bytes, std::vector<ACNumRecord>& records) {
   ParsedPart part;
-  part.Lines = ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+  part.Lines = ForEachNonEmptyLine(bytes, [&](std::string_view line, std::size_t number) {
     const auto aircraftNumber = LineAircraftNumber(line);
     if (!aircraftNumber || line.size() > PackedLine::kMostBytes) {
       part.BadLine = number;
@@ -147,7 +94,7 @@ ParsedPart ParseACNumPart(std::string_view bytes, std::vector<ACNumRecord>& reco
 
 ParsedPart ParseAPPart(std::string_view bytes, std::vector<APRecord>& records) {
   ParsedPart part;
-  part.Lines = ForEachLine(bytes, [&records](std::string_view line, std::size_t) {
+  part.Lines = ForEachNonEmptyLine(bytes, [&records](std::string_view line, std::size_t) {
     records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
     return true;
   });
