@@ -72,8 +72,8 @@ std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
         return number;
     }
   }
-  for (std::uint64_t mask = detail::LineEndMask(at, static_cast<std::size_t>(end - at));
-       mask != 0; mask &= mask - 1) {
+  for (std::uint64_t mask = detail::LineEndMask(at, static_cast<std::size_t>(end - at)); mask != 0;
+       mask &= mask - 1) {
     if (!endLine(at + std::countr_zero(mask)))
       return number;
   }

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
 #include "platform/AtomicFile.h"
 #include "platform/WorkBeside.h"
 #include "records/LineSet.h"
-#include "records/Searching.h"
-#include "records/TextOrder.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -176,47 +173,37 @@ std::vector<Piece> AirportPieces(std::span<const APRecord> list) {
 }
 
 // Appends the pieces of list[first, end) to pieces, each ending with a run of equal numbers so
-// that each finds its own repeated lines; false when a number is smaller than the one before it.
-bool CutSortedRuns(std::span<const ACNumRecord> list, std::size_t first, std::size_t end,
-                   std::vector<Piece>& pieces) {
+// that each finds its own repeated lines.
+void CutRuns(std::span<const ACNumRecord> list, std::size_t first, std::size_t end,
+             std::vector<Piece>& pieces) {
   Piece piece{first, first, 0};
   for (std::size_t i = first; i < end; ++i) {
-    if (i != 0 && list[i].ACNum != list[i - 1].ACNum) {
-      if (list[i].ACNum < list[i - 1].ACNum)
-        return false;
-      if (piece.Bytes >= kPieceBytes) {
-        piece.End = i;
-        pieces.push_back(piece);
-        piece = Piece{i, i, 0};
-      }
+    if (i != 0 && list[i].ACNum != list[i - 1].ACNum && piece.Bytes >= kPieceBytes) {
+      piece.End = i;
+      pieces.push_back(piece);
+      piece = Piece{i, i, 0};
     }
     piece.Bytes += list[i].Line.size() + kLineEnd.size();
   }
   piece.End = end;
   if (piece.End != piece.First)
     pieces.push_back(piece);
-  return true;
 }
 
-// A list sorted by number cut into pieces; nothing when it is not sorted. A long list is looked
-// at in two halves on two threads, the second starting with a run of its own.
-std::optional<std::vector<Piece>> SortedPieces(std::span<const ACNumRecord> list) {
+// A list sorted by number cut into pieces. A long list is cut in two halves on two threads, the
+// second starting with a run of its own.
+std::vector<Piece> SortedPieces(std::span<const ACNumRecord> list) {
   constexpr std::size_t kParallelList = std::size_t{1} << 16;
   std::size_t middle = list.size() >= kParallelList ? list.size() / 2 : list.size();
   while (middle != list.size() && list[middle].ACNum == list[middle - 1].ACNum)
     ++middle;
   std::vector<Piece> pieces;
   std::vector<Piece> secondPieces;
-  bool secondSorted = true;
-  bool firstSorted = true;
   {
-    const WorkBeside second(
-        [&] { secondSorted = CutSortedRuns(list, middle, list.size(), secondPieces); },
-        middle != list.size());
-    firstSorted = CutSortedRuns(list, 0, middle, pieces);
+    const WorkBeside second([&] { CutRuns(list, middle, list.size(), secondPieces); },
+                            middle != list.size());
+    CutRuns(list, 0, middle, pieces);
   }
-  if (!firstSorted || !secondSorted)
-    return std::nullopt;
   pieces.insert(pieces.end(), secondPieces.begin(), secondPieces.end());
   return pieces;
 }
@@ -309,22 +296,10 @@ Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  LineWriter out{writer.value()};
-  if (const auto pieces = SortedPieces(list)) {
-    // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
-    // run of its own number: no table over the whole file is needed.
-    if (auto written = WritePieces(list, *pieces, writer.value()); !written)
-      return written;
-  } else {
-    LineSet written(list.size());
-    for (const ACNumRecord& record : list) {
-      // The empty line counts as written from the start, so it is never written.
-      if (record.Line.empty() || !written.Insert(record.Line))
-        continue;
-      if (auto appended = out.Line(record.Line); !appended)
-        return appended;
-    }
-  }
+  // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the run
+  // of its own number: no table over the whole file is needed.
+  if (auto written = WritePieces(list, SortedPieces(list), writer.value()); !written)
+    return written;
   return writer.value().Commit();
 }
 
@@ -333,47 +308,24 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  LineWriter out{writer.value()};
-  const bool sorted = std::is_sorted(list.begin(), list.end(), [](const auto& a, const auto& b) {
-    return TextLess(a.APID, b.APID);
-  });
-  if (sorted) {
-    // The IDs written so far are then all smaller than the record's ID or equal to it, so a
-    // record is written when its ID differs from the one before it, and pieces can be gathered
-    // apart. The empty ID counts as written from the start.
-    const std::vector<Piece> pieces = AirportPieces(list);
-    auto written = writer.value().AppendPieces(
-        pieces.size(), [&](std::size_t k) { return pieces[k].Bytes; },
-        [&](std::size_t k, char* bytes) {
-          BytesWriter piece{bytes};
-          for (std::size_t i = pieces[k].First; i < pieces[k].End; ++i) {
-            if (i + kPrefetchAhead < list.size())
-              Prefetch(list[i + kPrefetchAhead].Line);
-            const std::string_view before = i == 0 ? std::string_view() : list[i - 1].APID;
-            if (list[i].APID != before)
-              (void)piece.Line(list[i].Line);
-          }
-          return static_cast<std::size_t>(piece.At - bytes);
-        });
-    return written ? writer.value().Commit() : written;
-  }
-  // The IDs written so far, in the order written; it starts with the empty ID, which the first
-  // ID written replaces.
-  std::vector<std::string_view> ids{std::string_view()};
-  bool anyWritten = false;
-  for (const APRecord& record : list) {
-    if (FindString(std::span<const std::string_view>(ids), record.APID) >= 0)
-      continue;
-    if (auto appended = out.Line(record.Line); !appended)
-      return appended;
-    if (anyWritten) {
-      ids.push_back(record.APID);
-    } else {
-      ids.front() = record.APID;
-      anyWritten = true;
-    }
-  }
-  return writer.value().Commit();
+  // The IDs written so far are all smaller than the record's ID or equal to it, so a record is
+  // written when its ID differs from the one before it, and pieces can be gathered apart. The
+  // empty ID counts as written from the start.
+  const std::vector<Piece> pieces = AirportPieces(list);
+  auto written = writer.value().AppendPieces(
+      pieces.size(), [&](std::size_t k) { return pieces[k].Bytes; },
+      [&](std::size_t k, char* bytes) {
+        BytesWriter piece{bytes};
+        for (std::size_t i = pieces[k].First; i < pieces[k].End; ++i) {
+          if (i + kPrefetchAhead < list.size())
+            Prefetch(list[i + kPrefetchAhead].Line);
+          const std::string_view before = i == 0 ? std::string_view() : list[i - 1].APID;
+          if (list[i].APID != before)
+            (void)piece.Line(list[i].Line);
+        }
+        return static_cast<std::size_t>(piece.At - bytes);
+      });
+  return written ? writer.value().Commit() : written;
 }
 
 }  // namespace fw

@@ -29,12 +29,15 @@ Result<void> ReadAPFiles(APRecordList& list, std::span<const std::string> fileNa
                          FileSystem& fs = NativeFileSystem());
 
 // Replaces the file with the records' lines in list order, each distinct non-empty line once,
-// each followed by CR LF. Fails, leaving the file as it was, when it cannot be written.
+// each followed by CR LF. The list must be sorted by ACNum (as SortACNumRecords leaves it):
+// repeated lines are looked for only among records of one number. Fails, leaving the file as it
+// was, when it cannot be written.
 Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
                             FileSystem& fs = NativeFileSystem());
 
 // Replaces the file with the line of the first record of each airport ID; the list must be sorted
-// by APID. Records with an empty ID are not written.
+// by APID (as SortAPRecords leaves it). Records with an empty ID are not written. Fails, leaving
+// the file as it was, when it cannot be written.
 Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& fileName,
                          FileSystem& fs = NativeFileSystem());
 
