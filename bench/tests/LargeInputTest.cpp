@@ -2,9 +2,11 @@
 // against the plain single-threaded rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ReferenceLines.h"
@@ -65,21 +67,25 @@ TEST(LargeLists, SortsMatchTheSingleThreadedPasses) {
   EXPECT_EQ(Identities(records), Identities(expected));
 }
 
-// Twelve megabytes of lines with every kind of line end and empty lines. For each number in bad,
-// the first non-empty line from that line number on (counted from 1, empty lines included) has
-// no aircraft number.
+// Twelve megabytes of lines with every kind of line end, empty, blank and comment lines and
+// switched-off entries. For each number in bad, the first entry from that line number on
+// (counted from 1, every line included) has no aircraft number.
 struct BigFile {
   explicit BigFile(const std::set<std::size_t>& bad) {
     static const char* const kEnds[] = {"\r\n", "\r", "\n", "\r\n\r\n", "\n\n\r"};
     static const std::size_t kLinesEnded[] = {1, 1, 1, 2, 3};
+    static const char* const kGapLines[] = {"// title", " \t", "//#x"};
     std::mt19937 random(3);
     auto nextBad = bad.begin();
     for (std::size_t number = 1; Bytes.size() < (std::size_t{12} << 20);) {
-      const bool isBad = nextBad != bad.end() && *nextBad <= number;
+      const std::size_t kind = random() % 16;
+      const bool isBad = kind > 2 && nextBad != bad.end() && *nextBad <= number;
       if (isBad && nextBad++ == bad.begin())
         FirstBadLine = number;
-      GoodBeforeFirstBad += FirstBadLine == 0;
-      Bytes += isBad ? "XY" : "AC#" + std::to_string(random() % 5000) + ",N1,100%,WEEK";
+      GoodBeforeFirstBad += FirstBadLine == 0 && kind > 2;
+      Bytes += kind < 3 ? kGapLines[kind] : isBad ? "XY" : kind == 3 ? "//#" : "AC#";
+      if (kind > 2 && !isBad)
+        Bytes += std::to_string(random() % 5000) + ",N1,100%,WEEK";
       const std::size_t end = random() % 5;
       Bytes += kEnds[end];
       number += kLinesEnded[end];
@@ -91,37 +97,65 @@ struct BigFile {
   std::size_t GoodBeforeFirstBad = 0;
 };
 
+// The lines of the gaps, each with the number of records before it and whether its gap holds a
+// comment.
+std::vector<std::tuple<std::size_t, const char*, bool>> GapLines(const std::vector<Gap>& gaps) {
+  std::vector<std::tuple<std::size_t, const char*, bool>> lines;
+  for (const Gap& gap : gaps) {
+    for (const std::string_view line : fuzz::ReferenceLines(gap.Lines))
+      lines.emplace_back(gap.Before, line.data(), gap.Comments);
+  }
+  return lines;
+}
+
 TEST(LargeFiles, ParsingFindsThePlainlySplitLinesAndNamesABadLineByItsNumber) {
   const std::string file = BigFile({}).Bytes;
-  std::vector<ACNumRecord> expected{{-1, "a record read before"}};
-  for (const std::string_view line : fuzz::ReferenceLines(file)) {
-    if (!line.empty())
-      expected.push_back({std::stoi(std::string(line.substr(3))), line});
+  ACNumRecordList expected;
+  expected.Records = {{-1, "a record read before"}};
+  std::vector<std::tuple<std::size_t, const char*, bool>> expectedGaps;
+  const auto lines = fuzz::ReferenceLines(file);
+  auto isGapLine = [](std::string_view line) {
+    return line.empty() || line == " \t" || line == "// title" || line == "//#x";
+  };
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if (!isGapLine(lines[k])) {
+      expected.Records.push_back({std::stoi(std::string(lines[k].substr(3))), lines[k]});
+      continue;
+    }
+    const auto end = std::find_if_not(lines.begin() + k, lines.end(), isGapLine);
+    const bool comments = std::any_of(lines.begin() + k, end,
+                                      [](std::string_view line) { return line.starts_with("//"); });
+    for (; lines.begin() + k != end; ++k)
+      expectedGaps.emplace_back(expected.Records.size(), lines[k].data(), comments);
+    --k;
   }
-  std::vector<ACNumRecord> records{expected.front()};
-  ASSERT_TRUE(ParseACNumLines(file, records, "big.txt"));
-  ASSERT_EQ(records.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    ASSERT_EQ(records[i].Line.data(), expected[i].Line.data()) << i;
-    ASSERT_EQ(records[i].Line.size(), expected[i].Line.size()) << i;
-    ASSERT_EQ(records[i].ACNum, expected[i].ACNum) << i;
+  ACNumRecordList list;
+  list.Records = {expected.Records.front()};
+  ASSERT_TRUE(ParseACNumLines(file, list, "big.txt"));
+  ASSERT_EQ(list.Records.size(), expected.Records.size());
+  for (std::size_t i = 0; i < expected.Records.size(); ++i) {
+    ASSERT_EQ(list.Records[i].Line.data(), expected.Records[i].Line.data()) << i;
+    ASSERT_EQ(list.Records[i].Line.size(), expected.Records[i].Line.size()) << i;
+    ASSERT_EQ(list.Records[i].ACNum, expected.Records[i].ACNum) << i;
   }
-  std::vector<APRecord> airports;
+  EXPECT_TRUE(GapLines(list.Gaps) == expectedGaps);
+  // In an airport file a switched-off entry is a comment.
+  APRecordList airports;
   ParseAPLines(file, airports);
-  expected.erase(expected.begin());
-  EXPECT_EQ(Identities(airports), Identities(expected));
+  std::erase_if(expected.Records, [](const ACNumRecord& r) { return r.Line.data()[0] != 'A'; });
+  EXPECT_EQ(Identities(airports.Records), Identities(expected.Records));
 
   // Lines near the end lie in the second half, which another thread parses; of two bad lines,
   // one in each half, the first is named.
   for (const std::set<std::size_t>& bad :
        std::vector<std::set<std::size_t>>{{600'000}, {100, 600'000}, {599'990, 600'000}}) {
     const BigFile badFile(bad);
-    records.clear();
-    const Result<void> parsed = ParseACNumLines(badFile.Bytes, records, "big.txt");
+    list = ACNumRecordList();
+    const Result<void> parsed = ParseACNumLines(badFile.Bytes, list, "big.txt");
     ASSERT_FALSE(parsed);
     EXPECT_EQ(parsed.error().Message, "line " + std::to_string(badFile.FirstBadLine) +
                                           " of \"big.txt\": \"XY\" has no aircraft number");
-    EXPECT_EQ(records.size(), badFile.GoodBeforeFirstBad);
+    EXPECT_EQ(list.Records.size(), badFile.GoodBeforeFirstBad);
   }
 }
 

@@ -1,7 +1,7 @@
 // The parsing of the two readers. A large file is parsed in two halves on two threads, split just
-// after a line feed so that no line (and no CR LF pair) is cut; the halves' records are appended
-// in file order and a failure is reported for the first bad line of the file, numbered as if one
-// thread had read it all.
+// after a line feed so that no line (and no CR LF pair) is cut; the halves' records and gaps are
+// appended in file order and a failure is reported for the first bad line of the file, numbered
+// as if one thread had read it all (blank and comment lines counted).
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -9,6 +9,7 @@
 
 #include "platform/WorkBeside.h"
 #include "records/AircraftNumber.h"
+#include "records/LineKinds.h"
 #include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
 #include "records/Texts.h"
@@ -29,14 +30,6 @@ std::string Shown(std::string_view field) {
   if (field.size() <= kMost)
     return Quoted(field);
   return Quoted(std::string(field.substr(0, kMost)) + "...");
-}
-
-// As ForEachLine, for the non-empty lines only.
-template <typename Visit>
-std::size_t ForEachNonEmptyLine(std::string_view bytes, Visit&& visit) {
-  return ForEachLine(bytes, [&visit](std::string_view line, std::size_t number) {
-    return line.empty() || visit(line, number);
-  });
 }
 
 // Reserves room for more records; the list at least doubles, so that the files of a merge, each
@@ -76,58 +69,118 @@ std::optional<std::int32_t> LineAircraftNumber(std::string_view line) {
                                 : std::optional<std::int32_t>();
 }
 
-ParsedPart ParseACNumPart(std::string_view bytes, std::vector<ACNumRecord>& records) {
+// Where a part of a file (which ends at End) puts what it reads: records, and gaps from
+// FirstGap on (earlier gaps belong to other parts).
+template <typename Record>
+struct PartOutput {
+  std::vector<Record>& Records;
+  std::vector<Gap>& Gaps;
+  std::size_t FirstGap;
+  const char* End;
+
+  // Adds a blank or comment line with its line end to the gap it continues, or starts one.
+  void AddGapLine(std::string_view line, bool comment) {
+    const char* after = line.data() + line.size();
+    if (after != End)
+      after += (*after == '\r' && after + 1 != End && after[1] == '\n') ? 2 : 1;
+    if (Gaps.size() > FirstGap && Gaps.back().Before == Records.size()) {
+      Gap& gap = Gaps.back();
+      gap.Lines =
+          std::string_view(gap.Lines.data(), static_cast<std::size_t>(after - gap.Lines.data()));
+      gap.Comments = gap.Comments || comment;
+    } else {
+      Gaps.push_back(
+          Gap{std::string_view(line.data(), static_cast<std::size_t>(after - line.data())),
+              Records.size(), comment});
+    }
+  }
+};
+
+ParsedPart ParseACNumPart(std::string_view bytes, PartOutput<ACNumRecord> out) {
   ParsedPart part;
-  part.Lines = ForEachNonEmptyLine(bytes, [&](std::string_view line, std::size_t number) {
-    const auto aircraftNumber = LineAircraftNumber(line);
+  part.Lines = ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+    std::optional<std::int32_t> aircraftNumber;
+    if (MayBeGapLine(line)) {
+      const GapLine kind = GapLineKind(line);
+      if (kind == GapLine::Comment)
+        aircraftNumber = SwitchedOffNumber(line);
+      if (kind != GapLine::No && !aircraftNumber) {
+        out.AddGapLine(line, kind == GapLine::Comment);
+        return true;
+      }
+    }
+    if (!aircraftNumber)
+      aircraftNumber = LineAircraftNumber(line);
     if (!aircraftNumber || line.size() > PackedLine::kMostBytes) {
       part.BadLine = number;
       part.BadField = FirstField(line);
       part.TooLong = aircraftNumber.has_value();
       return false;
     }
-    records.push_back(ACNumRecord{*aircraftNumber, line});
+    out.Records.push_back(ACNumRecord{*aircraftNumber, line});
     return true;
   });
   return part;
 }
 
-ParsedPart ParseAPPart(std::string_view bytes, std::vector<APRecord>& records) {
+ParsedPart ParseAPPart(std::string_view bytes, PartOutput<APRecord> out) {
   ParsedPart part;
-  part.Lines = ForEachNonEmptyLine(bytes, [&records](std::string_view line, std::size_t) {
-    records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
+  part.Lines = ForEachLine(bytes, [&out](std::string_view line, std::size_t) {
+    if (MayBeGapLine(line)) {
+      if (const GapLine kind = GapLineKind(line); kind != GapLine::No) {
+        out.AddGapLine(line, kind == GapLine::Comment);
+        return true;
+      }
+    }
+    out.Records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
     return true;
   });
   return part;
 }
 
-// Parses bytes with parse, in two halves on two threads when it is large; the records are
-// appended to records up to the first bad line. Returns how the whole parsed: its first bad
-// line, numbered from the start of bytes, if any.
+// Parses one file's bytes into list with parse, in two halves on two threads when it is large,
+// after noting where the file starts and whether it opens with a byte-order mark. Records and
+// gaps are appended up to the first bad line. Returns how the whole parsed: its first bad line,
+// numbered from the start of the file, if any.
 template <typename Record, typename Parse>
-ParsedPart ParseInto(std::string_view bytes, std::vector<Record>& records, Parse parse) {
+ParsedPart ParseInto(std::string_view bytes, RecordList<Record>& list, Parse parse) {
+  const bool mark = bytes.starts_with(kByteOrderMark);
+  list.Files.push_back(ListedFile{list.Records.size(), list.Gaps.size(), mark});
+  if (mark)
+    bytes.remove_prefix(kByteOrderMark.size());
   std::size_t split = bytes.size();
   if (bytes.size() >= kParallelBytes && std::thread::hardware_concurrency() > 1) {
     const std::size_t lineFeed = bytes.find('\n', bytes.size() / 2);
     if (lineFeed != std::string_view::npos)
       split = lineFeed + 1;
   }
+  std::vector<Record>& records = list.Records;
   MakeRoom(records, ExpectedLines(bytes));
-  // The first half goes straight into the list, the second into a list of its own, appended.
+  // The first half goes straight into the list, the second into lists of its own, appended.
   ParsedPart first;
   ParsedPart second;
   std::vector<Record> secondRecords;
+  std::vector<Gap> secondGaps;
   // Declared before the work that reads it, so that it outlives the work.
   const std::string_view secondBytes = bytes.substr(split);
   if (!secondBytes.empty())
     secondRecords.reserve(ExpectedLines(secondBytes));
   {
-    const WorkBeside secondHalf([&] { second = parse(secondBytes, secondRecords); },
-                                !secondBytes.empty());
-    first = parse(bytes.substr(0, split), records);
+    const WorkBeside secondHalf(
+        [&] {
+          second = parse(secondBytes, PartOutput<Record>{secondRecords, secondGaps, 0,
+                                                         secondBytes.data() + secondBytes.size()});
+        },
+        !secondBytes.empty());
+    const std::string_view firstBytes = bytes.substr(0, split);
+    first = parse(firstBytes, PartOutput<Record>{records, list.Gaps, list.Gaps.size(),
+                                                 firstBytes.data() + firstBytes.size()});
   }
   if (first.BadLine != 0)
     return first;
+  for (Gap& gap : secondGaps)
+    gap.Before += records.size();
+  list.Gaps.insert(list.Gaps.end(), secondGaps.begin(), secondGaps.end());
   MakeRoom(records, secondRecords.size());
   records.insert(records.end(), secondRecords.begin(), secondRecords.end());
   if (second.BadLine != 0)
@@ -149,9 +202,9 @@ std::size_t ExpectedLines(std::string_view bytes) {
   return bytes.size() / (sample.size() / lineEnds) / 8 * 9 + 16;
 }
 
-Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
+Result<void> ParseACNumLines(std::string_view bytes, ACNumRecordList& list,
                              std::string_view fileName) {
-  const ParsedPart parsed = ParseInto(bytes, records, ParseACNumPart);
+  const ParsedPart parsed = ParseInto(bytes, list, ParseACNumPart);
   if (parsed.BadLine == 0)
     return {};
   const std::string where = "line " + std::to_string(parsed.BadLine) + " of " + Quoted(fileName);
@@ -160,8 +213,8 @@ Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& r
   return FormatError(where + ": " + Shown(parsed.BadField) + " has no aircraft number");
 }
 
-void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records) {
-  (void)ParseInto(bytes, records, ParseAPPart);
+void ParseAPLines(std::string_view bytes, APRecordList& list) {
+  (void)ParseInto(bytes, list, ParseAPPart);
 }
 
 }  // namespace fw

@@ -62,7 +62,8 @@ TEST(ReadACNumFile, NamesTheFileTheLineAndTheFieldWithoutANumber) {
   const std::pair<std::string, std::string> cases[] = {
       {"AC#\r\n", "line 1 of \"" + name + "\": \"AC#\" has no aircraft number"},
       {"AC#1,a\r\n\r\nAC,b\r\n", "line 3 of \"" + name + "\": \"AC\" has no aircraft number"},
-      {"AC#1,a\n   \n", "line 2 of \"" + name + "\": \"   \" has no aircraft number"},
+      // A line of spaces is blank, but counts; one with text after spaces is an entry.
+      {"AC#1,a\n   \n  AC#2,b", "line 3 of \"" + name + "\": \"  AC#2\" has no aircraft number"},
       {"AC#x1,a,b", "line 1 of \"" + name + "\": \"AC#x1\" has no aircraft number"},
       // A long field is cut short so that the message stays readable.
       {"AC#" + std::string(100, '7') + "x,a",
