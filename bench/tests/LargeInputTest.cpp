@@ -11,9 +11,11 @@
 
 #include "ReferenceLines.h"
 #include "bench/DataGenerator.h"
+#include "records/Layout.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
+#include "records/TextOrder.h"
 #include "support/TempFolder.h"
 
 namespace fw {
@@ -65,6 +67,50 @@ TEST(LargeLists, SortsMatchTheSingleThreadedPasses) {
   InsertionSortAPRecords(expected, 0, last);
   SortAPRecords(records);
   EXPECT_EQ(Identities(records), Identities(expected));
+}
+
+TEST(LargeLists, ArrangedBlocksKeepTheFirstOfEqualEntriesAndSortStably) {
+  // Lines and IDs from a pool of 50,000, so that repeats within and across blocks are many, in
+  // blocks of about 20 records and one of 100,000; a line's number is one of 100.
+  std::mt19937 random(15);
+  std::vector<std::string> pool;
+  for (int n = 0; n < 50'000; ++n)
+    pool.push_back("AC#" + std::to_string(n % 100) + "," + std::to_string(n));
+  std::vector<ACNumRecord> numbers;
+  std::vector<APRecord> airports;
+  std::vector<Block> blocks;
+  for (std::size_t i = 0; i < kManyRecords; ++i) {
+    if (i == 0 || ((i <= 100'000 || i >= 200'000) && random() % 20 == 0))
+      blocks.push_back({i, i});
+    ++blocks.back().End;
+    const std::size_t n = random() % pool.size();
+    numbers.push_back({static_cast<std::int32_t>(n % 100), pool[n]});
+    airports.push_back({pool[n], std::string_view(kStorage.data() + i, 1)});
+  }
+  std::set<std::string_view> seenLines;
+  std::set<std::string_view> seenIds;
+  std::vector<ACNumRecord> expectedNumbers;
+  std::vector<APRecord> expectedAirports;
+  for (const Block& block : blocks) {
+    const auto firstNumber = static_cast<std::ptrdiff_t>(expectedNumbers.size());
+    const auto firstAirport = static_cast<std::ptrdiff_t>(expectedAirports.size());
+    for (std::size_t i = block.First; i < block.End; ++i) {
+      if (seenLines.insert(numbers[i].Line).second)
+        expectedNumbers.push_back(numbers[i]);
+      if (seenIds.insert(airports[i].APID).second)
+        expectedAirports.push_back(airports[i]);
+    }
+    std::stable_sort(expectedNumbers.begin() + firstNumber, expectedNumbers.end(),
+                     [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
+    std::stable_sort(expectedAirports.begin() + firstAirport, expectedAirports.end(),
+                     [](const auto& a, const auto& b) { return TextLess(a.APID, b.APID); });
+  }
+  ArrangeBlocks(numbers, blocks);
+  ArrangeBlocks(airports, blocks);
+  std::erase_if(numbers, [](const ACNumRecord& record) { return record.Line.empty(); });
+  std::erase_if(airports, [](const APRecord& record) { return record.APID.empty(); });
+  EXPECT_EQ(Identities(numbers), Identities(expectedNumbers));
+  EXPECT_EQ(Identities(airports), Identities(expectedAirports));
 }
 
 // Twelve megabytes of lines with every kind of line end, empty, blank and comment lines and

@@ -108,12 +108,13 @@ class RepeatFinder {
   std::size_t m_mask;
 };
 
-// Drops each record of a part (the second part, the first, or with parts 1 all) whose key an
-// earlier record has; records with an empty key are left alone. Equal keys fall in one part, so
-// two threads can take a part each. Keys are hashed a few records ahead of their turn, so that
-// their slots are loaded by then.
+// The positions of the records of a part (the second part, the first, or with parts 1 all)
+// whose key an earlier record has; records with an empty key count as none. Equal keys fall in
+// one part, so two threads can take a part each, and the records are only read meanwhile. Keys
+// are hashed a few records ahead of their turn, so that their slots are loaded by then.
 template <typename Keys, typename Index>
-void DropRepeats(std::vector<typename Keys::Record>& records, bool second, int parts) {
+std::vector<std::size_t> Repeats(const std::vector<typename Keys::Record>& records, bool second,
+                                 int parts) {
   auto mine = [&](std::size_t i) {
     return !Keys::RepeatKey(records[i]).empty() &&
            (parts == 1 || Keys::SecondPart(records[i]) == second);
@@ -140,10 +141,35 @@ void DropRepeats(std::vector<typename Keys::Record>& records, bool second, int p
       ahead[hashed++ % kAhead] = Hashed{scanned, hash};
     }
   };
+  std::vector<std::size_t> repeats;
   for (hashAhead(); taken != hashed; hashAhead()) {
     const Hashed next = ahead[taken++ % kAhead];
     if (!seen.Insert(next.Position, next.Hash))
-      Keys::Drop(records[next.Position]);
+      repeats.push_back(next.Position);
+  }
+  return repeats;
+}
+
+// Drops every record whose key an earlier one has.
+template <typename Keys>
+void DropRepeats(std::vector<typename Keys::Record>& records) {
+  const int parts = records.size() >= kParallelRecords ? 2 : 1;
+  auto repeats = [&records, parts](bool second) {
+    if (records.size() < UINT32_MAX)
+      return Repeats<Keys, std::uint32_t>(records, second, parts);
+    return Repeats<Keys, std::uint64_t>(records, second, parts);
+  };
+  std::vector<std::size_t> secondRepeats;
+  std::vector<std::size_t> firstRepeats;
+  {
+    // With one part, the work beside is all of it, done here.
+    const WorkBeside secondPart([&] { secondRepeats = repeats(true); }, parts == 2);
+    if (parts == 2)
+      firstRepeats = repeats(false);
+  }
+  for (const auto* part : {&firstRepeats, &secondRepeats}) {
+    for (const std::size_t i : *part)
+      Keys::Drop(records[i]);
   }
 }
 
@@ -179,19 +205,8 @@ void SortBlock(std::vector<typename Keys::Record>& records, const Block& block) 
 
 template <typename Keys>
 void Arrange(std::vector<typename Keys::Record>& records, std::span<const Block> blocks) {
-  if (blocks.size() > 1) {
-    const int parts = records.size() >= kParallelRecords ? 2 : 1;
-    auto drop = [&records, parts](bool second) {
-      if (records.size() < UINT32_MAX)
-        DropRepeats<Keys, std::uint32_t>(records, second, parts);
-      else
-        DropRepeats<Keys, std::uint64_t>(records, second, parts);
-    };
-    // With one part, the work beside is all of it, done here.
-    const WorkBeside secondPart([&] { drop(true); }, parts == 2);
-    if (parts == 2)
-      drop(false);
-  }
+  if (blocks.size() > 1)
+    DropRepeats<Keys>(records);
   // Many blocks are shared out between two threads by their records.
   const auto middle = std::partition_point(blocks.begin(), blocks.end(), [&](const Block& block) {
     return block.End <= records.size() / 2;
