@@ -18,7 +18,10 @@ inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // True for a line that may be blank or a comment: only these start with one of the bytes
 // tested, so that an ordinary entry costs one look at its first byte.
 inline bool MayBeGapLine(std::string_view line) {
-  return line.empty() || line[0] == ' ' || line[0] == '\t' || line[0] == '/';
+  constexpr std::uint64_t kFirstBytes =
+      std::uint64_t{1} << '\t' | std::uint64_t{1} << ' ' | std::uint64_t{1} << '/';
+  const auto first = static_cast<unsigned char>(line.empty() ? '/' : line[0]);
+  return first <= '/' && (kFirstBytes >> first & 1) != 0;
 }
 
 enum class GapLine { No, Blank, Comment };
