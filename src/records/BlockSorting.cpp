@@ -7,9 +7,12 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <span>
 
 #include "platform/WorkBeside.h"
 #include "records/Layout.h"
+#include "records/PieceWriting.h"
 #include "records/TextOrder.h"
 
 namespace fw {
@@ -52,10 +55,6 @@ std::uint64_t HashOf(std::string_view text) {
 struct ACNumKeys {
   using Record = ACNumRecord;
   static std::string_view RepeatKey(const Record& record) { return record.Line; }
-  // Equal lines have equal numbers: the number tells which thread looks for a line's repeats.
-  static bool SecondPart(const Record& record) {
-    return (static_cast<std::uint32_t>(record.ACNum) * 0x9E3779B1u) >> 31 != 0;
-  }
   static void Drop(Record& record) { record.Line = PackedLine(record.Line.data(), 0); }
   static bool Less(const Record& a, const Record& b) { return a.ACNum < b.ACNum; }
 };
@@ -63,109 +62,183 @@ struct ACNumKeys {
 struct APKeys {
   using Record = APRecord;
   static std::string_view RepeatKey(const Record& record) { return record.APID; }
-  static bool SecondPart(const Record& record) { return HashOf(record.APID) >> 63 != 0; }
   // A record without an ID is never written.
   static void Drop(Record& record) { record.APID = {}; }
   static bool Less(const Record& a, const Record& b) { return TextLess(a.APID, b.APID); }
 };
 
-// A set of records' keys in one open-addressing table: each slot holds a record's position (plus
-// one; 0 is free) and 32 bits of its key's hash, so that only equal hashes cost a look at a key.
+// Keys are looked for in parts by the top bits of their hashes, one table a part: equal keys fall
+// in one part, and a part's table fits a core's own cache, where a full one would not.
+constexpr int kPartBits = 3;
+constexpr std::size_t kParts = std::size_t{1} << kPartBits;
+
+std::size_t PartOf(std::uint64_t hash) {
+  return static_cast<std::size_t>(hash >> (64 - kPartBits));
+}
+
+// A slot of a table of keys: a record's position plus one (0 is free) and 32 bits of its key's
+// hash, so that only equal hashes cost a look at a key.
+template <typename Index>
+struct KeySlot {
+  std::uint32_t Fragment = 0;
+  Index Position = 0;
+};
+
+// Slots for a part of most keys: a table filled to three quarters at most.
+std::size_t SlotsFor(std::size_t most) {
+  return most + most / 3 + 16;
+}
+
+// A set of records' keys in an open-addressing table. The low 32 bits of a hash pick the first
+// slot to look at, scaled to the table, which is not a power of two.
 template <typename Keys, typename Index>
 class RepeatFinder {
  public:
-  RepeatFinder(const std::vector<typename Keys::Record>& records, std::size_t most)
-      : m_records(records), m_slots(std::bit_ceil(2 * most + 16)), m_mask(m_slots.size() - 1) {}
-
-  void Prefetch([[maybe_unused]] std::uint64_t hash) const {
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(&m_slots[hash & m_mask]);
-#endif
+  RepeatFinder(const std::vector<typename Keys::Record>& records, std::span<KeySlot<Index>> slots)
+      : m_records(records), m_slots(slots) {
+    std::fill(slots.begin(), slots.end(), KeySlot<Index>{});
   }
 
-  // True when record i's key, whose hash is given, is new to the set, which then holds it.
-  bool Insert(std::size_t i, std::uint64_t hash) {
+  // Nothing (0) when record i's key, whose hash is given, is new to the set, which then holds
+  // it; else the position plus one of an earlier record with that key. Without checking, only
+  // 32 more bits of the hash are compared: the earlier record's key is then most probably, but
+  // not surely, the same.
+  template <bool kChecking>
+  std::size_t Insert(std::size_t i, std::uint64_t hash) {
     const auto fragment = static_cast<std::uint32_t>(hash >> 32);
-    const std::string_view key = Keys::RepeatKey(m_records[i]);
-    for (std::size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
-      Slot& slot = m_slots[at];
+    for (std::size_t at = SlotOf(hash);; at = at + 1 == m_slots.size() ? 0 : at + 1) {
+      KeySlot<Index>& slot = m_slots[at];
       if (slot.Position == 0) {
-        slot = Slot{fragment, static_cast<Index>(i + 1)};
-        return true;
+        slot = KeySlot<Index>{fragment, static_cast<Index>(i + 1)};
+        return 0;
       }
-      if (slot.Fragment == fragment && Keys::RepeatKey(m_records[slot.Position - 1]) == key)
-        return false;
+      if (slot.Fragment == fragment &&
+          (!kChecking ||
+           Keys::RepeatKey(m_records[slot.Position - 1]) == Keys::RepeatKey(m_records[i])))
+        return slot.Position;
     }
   }
 
  private:
-  struct Slot {
-    std::uint32_t Fragment = 0;
-    Index Position = 0;
-  };
+  std::size_t SlotOf(std::uint64_t hash) const {
+    const std::uint64_t slots = m_slots.size();
+    return static_cast<std::size_t>(slots <= UINT32_MAX ? (hash & UINT32_MAX) * slots >> 32
+                                                        : hash % slots);
+  }
+
   const std::vector<typename Keys::Record>& m_records;
-  std::vector<Slot> m_slots;
-  std::size_t m_mask;
+  std::span<KeySlot<Index>> m_slots;
 };
 
-// The positions of the records of a part (the second part, the first, or with parts 1 all)
-// whose key an earlier record has; records with an empty key count as none. Equal keys fall in
-// one part, so two threads can take a part each, and the records are only read meanwhile. Keys
-// are hashed a few records ahead of their turn, so that their slots are loaded by then.
-template <typename Keys, typename Index>
-std::vector<std::size_t> Repeats(const std::vector<typename Keys::Record>& records, bool second,
-                                 int parts) {
-  auto mine = [&](std::size_t i) {
-    return !Keys::RepeatKey(records[i]).empty() &&
-           (parts == 1 || Keys::SecondPart(records[i]) == second);
-  };
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < records.size(); ++i)
-    count += mine(i) ? 1 : 0;
-  RepeatFinder<Keys, Index> seen(records, count);
-  constexpr std::size_t kAhead = 16;
-  struct Hashed {
-    std::size_t Position;
-    std::uint64_t Hash;
-  };
-  std::array<Hashed, kAhead> ahead{};
-  std::size_t taken = 0;
-  std::size_t hashed = 0;
-  std::size_t scanned = 0;
-  auto hashAhead = [&] {
-    for (; hashed - taken < kAhead && scanned < records.size(); ++scanned) {
-      if (!mine(scanned))
-        continue;
-      const std::uint64_t hash = HashOf(Keys::RepeatKey(records[scanned]));
-      seen.Prefetch(hash);
-      ahead[hashed++ % kAhead] = Hashed{scanned, hash};
-    }
-  };
-  std::vector<std::size_t> repeats;
-  for (hashAhead(); taken != hashed; hashAhead()) {
-    const Hashed next = ahead[taken++ % kAhead];
-    if (!seen.Insert(next.Position, next.Hash))
-      repeats.push_back(next.Position);
-  }
-  return repeats;
+// The bytes of a record itself, to load them early.
+template <typename Record>
+std::string_view BytesOf(const Record& record) {
+  return {reinterpret_cast<const char*>(&record), sizeof record};
 }
 
-// Drops every record whose key an earlier one has.
+// A record and an earlier one that most probably has its key.
+struct Repeat {
+  std::size_t Record;
+  std::size_t Earlier;
+};
+
+// True when each record has its earlier one's key. Records and keys are loaded a few repeats
+// ahead: they lie all over the list and the file, and waiting for each in turn would dominate.
+template <typename Keys>
+bool AllRepeat(const std::vector<typename Keys::Record>& records, std::span<const Repeat> repeats) {
+  constexpr std::size_t kAhead = 8;
+  for (std::size_t k = 0; k < repeats.size(); ++k) {
+    if (k + 2 * kAhead < repeats.size()) {
+      detail::Prefetch(BytesOf(records[repeats[k + 2 * kAhead].Record]));
+      detail::Prefetch(BytesOf(records[repeats[k + 2 * kAhead].Earlier]));
+    }
+    if (k + kAhead < repeats.size()) {
+      detail::Prefetch(Keys::RepeatKey(records[repeats[k + kAhead].Record]));
+      detail::Prefetch(Keys::RepeatKey(records[repeats[k + kAhead].Earlier]));
+    }
+    if (Keys::RepeatKey(records[repeats[k].Record]) != Keys::RepeatKey(records[repeats[k].Earlier]))
+      return false;
+  }
+  return true;
+}
+
+// The positions of the records of parts firstPart, firstPart + step... whose key an earlier record
+// has; records with an empty key (hash 0) count as none. Only the records are read, so two
+// threads can take every other part each. counts: the records of each part. A part is looked
+// through by hashes, and the repeats found are checked afterwards, all at once; should two keys
+// share their hash (far less likely than a failing disk), the part is looked through again
+// checking each key.
+template <typename Keys, typename Index>
+std::vector<std::size_t> Repeats(const std::vector<typename Keys::Record>& records,
+                                 const std::uint64_t* hashes,
+                                 const std::array<std::size_t, kParts>& counts,
+                                 std::size_t firstPart, std::size_t step) {
+  std::size_t most = 0;
+  for (std::size_t part = firstPart; part < kParts; part += step)
+    most = std::max(most, counts[part]);
+  std::vector<KeySlot<Index>> slots(SlotsFor(most));
+  std::vector<std::size_t> positions;
+  std::vector<Repeat> found;
+  auto lookThrough = [&]<bool kChecking>(std::size_t part) {
+    RepeatFinder<Keys, Index> seen(records, std::span(slots).first(SlotsFor(counts[part])));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      if (hashes[i] == 0 || PartOf(hashes[i]) != part)
+        continue;
+      if (const std::size_t earlier = seen.template Insert<kChecking>(i, hashes[i]); earlier != 0)
+        found.push_back(Repeat{i, earlier - 1});
+    }
+  };
+  for (std::size_t part = firstPart; part < kParts; part += step) {
+    found.clear();
+    lookThrough.template operator()<false>(part);
+    if (!AllRepeat<Keys>(records, found)) {
+      found.clear();
+      lookThrough.template operator()<true>(part);
+    }
+    for (const Repeat& repeat : found)
+      positions.push_back(repeat.Record);
+  }
+  return positions;
+}
+
+// Drops every record whose key an earlier one has. The keys are hashed in two halves, then
+// looked up by parts, each on two threads when there are many.
 template <typename Keys>
 void DropRepeats(std::vector<typename Keys::Record>& records) {
-  const int parts = records.size() >= kParallelRecords ? 2 : 1;
-  auto repeats = [&records, parts](bool second) {
-    if (records.size() < UINT32_MAX)
-      return Repeats<Keys, std::uint32_t>(records, second, parts);
-    return Repeats<Keys, std::uint64_t>(records, second, parts);
+  const std::size_t size = records.size();
+  const bool twoThreads = size >= kParallelRecords;
+  const std::unique_ptr<std::uint64_t[]> hashes(new std::uint64_t[size]);
+  std::array<std::size_t, kParts> firstCounts{};
+  std::array<std::size_t, kParts> secondCounts{};
+  auto hash = [&](std::size_t first, std::size_t end, std::array<std::size_t, kParts>& counts) {
+    for (std::size_t i = first; i < end; ++i) {
+      const std::string_view key = Keys::RepeatKey(records[i]);
+      hashes[i] = key.empty() ? 0 : std::max<std::uint64_t>(HashOf(key), 1);
+      ++counts[PartOf(hashes[i])];
+    }
   };
-  std::vector<std::size_t> secondRepeats;
-  std::vector<std::size_t> firstRepeats;
   {
-    // With one part, the work beside is all of it, done here.
-    const WorkBeside secondPart([&] { secondRepeats = repeats(true); }, parts == 2);
-    if (parts == 2)
-      firstRepeats = repeats(false);
+    const WorkBeside secondHalf([&] { hash(size / 2, size, secondCounts); }, twoThreads);
+    hash(0, size / 2, firstCounts);
+  }
+  for (std::size_t part = 0; part < kParts; ++part)
+    firstCounts[part] += secondCounts[part];
+  const std::size_t step = twoThreads ? 2 : 1;
+  auto repeats = [&](std::size_t firstPart) {
+    if (size < UINT32_MAX)
+      return Repeats<Keys, std::uint32_t>(records, hashes.get(), firstCounts, firstPart, step);
+    return Repeats<Keys, std::uint64_t>(records, hashes.get(), firstCounts, firstPart, step);
+  };
+  std::vector<std::size_t> firstRepeats;
+  std::vector<std::size_t> secondRepeats;
+  {
+    const WorkBeside secondParts(
+        [&] {
+          if (twoThreads)
+            secondRepeats = repeats(1);
+        },
+        twoThreads);
+    firstRepeats = repeats(0);
   }
   for (const auto* part : {&firstRepeats, &secondRepeats}) {
     for (const std::size_t i : *part)

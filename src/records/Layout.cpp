@@ -59,8 +59,8 @@ Result<Layout> LayOut(std::size_t records, std::span<const Gap> gaps,
   Layout layout;
   layout.ByteOrderMark = !files.empty() && files.front().ByteOrderMark;
   layout.KeptGaps.assign(gaps.size(), false);
-  // Where blocks start: at a kept gap, and in a grouped list at each file.
-  std::vector<std::size_t> cuts;
+  // Blocks start at kept gaps, and in a grouped list at each file too.
+  std::vector<std::size_t> keptAt;
   for (std::size_t g = 0; g < gaps.size();) {
     std::size_t end = g;
     bool comments = false;
@@ -69,23 +69,28 @@ Result<Layout> LayOut(std::size_t records, std::span<const Gap> gaps,
     if (comments) {
       std::fill(layout.KeptGaps.begin() + static_cast<std::ptrdiff_t>(g),
                 layout.KeptGaps.begin() + static_cast<std::ptrdiff_t>(end), true);
-      cuts.push_back(gaps[g].Before);
+      keptAt.push_back(gaps[g].Before);
       layout.Grouped = true;
     }
     g = end;
   }
-  if (layout.Grouped) {
-    for (const ListedFile& file : files)
-      cuts.push_back(file.FirstRecord);
-  }
-  std::sort(cuts.begin(), cuts.end());
+  layout.Blocks.reserve(keptAt.size() + files.size() + 1);
   std::size_t first = 0;
-  for (const std::size_t cut : cuts) {
-    if (cut > first && cut < records) {
-      layout.Blocks.push_back(Block{first, cut});
-      first = cut;
+  auto cut = [&](std::size_t at) {
+    if (at > first && at < records) {
+      layout.Blocks.push_back(Block{first, at});
+      first = at;
     }
+  };
+  // Both lists of places are in order: they are merged as they are cut.
+  std::size_t file = 0;
+  for (const std::size_t at : keptAt) {
+    for (; layout.Grouped && file < files.size() && files[file].FirstRecord < at; ++file)
+      cut(files[file].FirstRecord);
+    cut(at);
   }
+  for (; layout.Grouped && file < files.size(); ++file)
+    cut(files[file].FirstRecord);
   if (records > first)
     layout.Blocks.push_back(Block{first, records});
 
