@@ -214,7 +214,7 @@ void DropRepeats(std::vector<typename Keys::Record>& records) {
     for (std::size_t i = first; i < end; ++i) {
       const std::string_view key = Keys::RepeatKey(records[i]);
       hashes[i] = key.empty() ? 0 : std::max<std::uint64_t>(HashOf(key), 1);
-      ++counts[PartOf(hashes[i])];
+      counts[PartOf(hashes[i])] += hashes[i] != 0 ? 1 : 0;
     }
   };
   {
