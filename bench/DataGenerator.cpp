@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "bench/Random.h"
 
@@ -167,8 +168,18 @@ class Generator {
 void GenerateLines(const GeneratorSettings& settings,
                    const std::function<void(std::string_view line)>& sink) {
   Generator generator(settings);
-  for (std::uint64_t index = 0; index < settings.Lines; ++index)
+  if (settings.GroupSize != 0) {
+    sink("//FSXDAYS=FALSE");
+    sink("//Synthetic Air | SYN | \"SYNTHETIC\"");
+    sink("//fw-generate, seed " + std::to_string(settings.Seed));
+  }
+  for (std::uint64_t index = 0; index < settings.Lines; ++index) {
+    if (settings.GroupSize != 0 && index % settings.GroupSize == 0) {
+      sink("");
+      sink("//Group " + std::to_string(index / settings.GroupSize + 1));
+    }
     sink(generator.Line(index));
+  }
 }
 
 std::string GenerateFile(const GeneratorSettings& settings) {

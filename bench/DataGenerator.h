@@ -24,6 +24,9 @@ struct GeneratorSettings {
   LineMix Mix = LineMix::Mixed;
   double DuplicateShare = 0.05;  // lines that repeat an earlier line byte for byte
   double RepeatShare = 0.2;      // new lines that take the key of an earlier line
+  // When not 0, the file is laid out as people keep theirs: a header of comment lines, then a
+  // blank line and a title comment before every GroupSize entries. Lines counts the entries.
+  std::uint64_t GroupSize = 0;
 };
 
 // Produces the lines of one synthetic file, in file order and without line ends. The same

@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
   bool distinct = false;
   bool identical = false;
   app.add_option("KIND", kindName, "flight-plans, aircraft or airports")->required();
-  app.add_option("LINES", settings.Lines, "lines in all outputs together")->required();
+  app.add_option("LINES", settings.Lines,
+                 "entries (lines, without --grouped) in all outputs together")
+      ->required();
   app.add_option("OUTPUT", outputs, "files to write")->required();
   app.add_option("--seed", settings.Seed, "seed; equal settings give equal files");
   app.add_option("--duplicates", settings.DuplicateShare,
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
   app.add_option("--repeats", settings.RepeatShare,
                  "share of new lines that take an earlier line's key")
       ->check(CLI::Range(0.0, 1.0));
+  app.add_option("--grouped", settings.GroupSize,
+                 "a header, then a blank line and a title before every N entries");
   auto* distinctFlag = app.add_flag("--distinct", distinct, "every line and key different");
   app.add_flag("--identical", identical, "one line repeated")->excludes(distinctFlag);
   CLI11_PARSE(app, argc, argv);

@@ -29,10 +29,16 @@ std::string Airports(std::int64_t lines) {
 }
 
 std::vector<ACNumRecord> ParsedFlightPlans(const std::string& text) {
-  std::vector<ACNumRecord> records;
-  if (!ParseACNumLines(text, records, "fp.txt"))
+  ACNumRecordList list;
+  if (!ParseACNumLines(text, list, "fp.txt"))
     std::abort();
-  return records;
+  return list.Records;
+}
+
+std::vector<APRecord> ParsedAirports(const std::string& text) {
+  APRecordList list;
+  ParseAPLines(text, list);
+  return list.Records;
 }
 
 void CountBytes(benchmark::State& state, std::size_t bytes) {
@@ -56,8 +62,8 @@ void ReadFlightPlanFile(benchmark::State& state) {
 void ParseFlightPlans(benchmark::State& state) {
   const std::string text = FlightPlans(state.range(0));
   for (auto _ : state) {
-    std::vector<ACNumRecord> records;
-    benchmark::DoNotOptimize(ParseACNumLines(text, records, "fp.txt"));
+    ACNumRecordList list;
+    benchmark::DoNotOptimize(ParseACNumLines(text, list, "fp.txt"));
   }
   CountBytes(state, text.size());
 }
@@ -77,8 +83,7 @@ void SortFlightPlans(benchmark::State& state, LineMix mix) {
 
 void SortAirports(benchmark::State& state) {
   const std::string text = Airports(state.range(0));
-  std::vector<APRecord> unsorted;
-  ParseAPLines(text, unsorted);
+  const std::vector<APRecord> unsorted = ParsedAirports(text);
   std::vector<APRecord> records;
   for (auto _ : state) {
     state.PauseTiming();
@@ -104,8 +109,7 @@ void WriteFlightPlans(benchmark::State& state, LineMix mix) {
 
 void WriteAirports(benchmark::State& state) {
   const std::string text = Airports(state.range(0));
-  std::vector<APRecord> records;
-  ParseAPLines(text, records);
+  std::vector<APRecord> records = ParsedAirports(text);
   SortAPRecords(records);
   MemoryFileSystem memory;
   for (auto _ : state) {

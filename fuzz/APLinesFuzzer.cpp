@@ -1,28 +1,35 @@
-// Any bytes read as an airport file: every non-empty line becomes one record, in file order,
-// keyed by its first field without surrounding spaces.
+// Any bytes read as an airport file: every entry becomes one record, in file order, keyed by its
+// first field without surrounding spaces, and every blank and comment line lands in the gap of
+// its run; a byte-order mark is not read.
 #include <vector>
 
-#include "FuzzCheck.h"
-#include "ReferenceLines.h"
+#include "FuzzGaps.h"
 #include "records/RecordFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   using namespace fw::fuzz;
   const std::string_view bytes = AsText(data, size);
-  std::vector<fw::APRecord> records{{"KXYZ", "KXYZ,earlier"}};
-  fw::ParseAPLines(bytes, records);
+  fw::APRecordList list;
+  list.Records = {{"KXYZ", "KXYZ,earlier"}};
+  fw::ParseAPLines(bytes, list);
+  FW_FUZZ_CHECK(list.Files.size() == 1 &&
+                list.Files[0].ByteOrderMark == (WithoutMark(bytes).size() != bytes.size()));
 
   std::size_t expected = 1;
-  for (const std::string_view line : ReferenceLines(bytes)) {
-    if (line.empty())
+  std::vector<GapLine> gapLines;
+  for (const std::string_view line : ReferenceLines(WithoutMark(bytes))) {
+    if (ReferenceKindOf(line) != ReferenceKind::Entry) {
+      gapLines.push_back({expected, line});
       continue;
-    FW_FUZZ_CHECK(expected < records.size());
-    const fw::APRecord& record = records[expected];
+    }
+    FW_FUZZ_CHECK(expected < list.Records.size());
+    const fw::APRecord& record = list.Records[expected];
     FW_FUZZ_CHECK(record.Line.data() == line.data() && record.Line.size() == line.size());
     FW_FUZZ_CHECK(record.APID == ReferenceTrimSpaces(ReferenceFirstField(line)));
     ++expected;
   }
-  FW_FUZZ_CHECK(records.size() == expected);
-  FW_FUZZ_CHECK(records.front().Line == "KXYZ,earlier");
+  FW_FUZZ_CHECK(list.Records.size() == expected);
+  FW_FUZZ_CHECK(list.Records.front().Line == "KXYZ,earlier");
+  CheckGaps(list.Gaps, gapLines);
   return 0;
 }

@@ -71,4 +71,25 @@ inline std::optional<std::int32_t> ReferenceAircraftNumber(std::string_view text
   return static_cast<std::int32_t>(value);
 }
 
+enum class ReferenceKind { Blank, Comment, Entry };
+
+// Blank: nothing but spaces and tabs; comment: the first other character starts "//".
+inline ReferenceKind ReferenceKindOf(std::string_view line) {
+  std::size_t at = 0;
+  while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+    ++at;
+  if (at == line.size())
+    return ReferenceKind::Blank;
+  return line.substr(at, 2) == "//" ? ReferenceKind::Comment : ReferenceKind::Entry;
+}
+
+// The number of a switched-off entry ("//#13,..." or "//AC#13,..."), or nothing.
+inline std::optional<std::int32_t> ReferenceSwitchedOff(std::string_view line) {
+  for (const std::string_view prefix : {std::string_view("//#"), std::string_view("//AC#")}) {
+    if (line.substr(0, prefix.size()) == prefix)
+      return ReferenceAircraftNumber(ReferenceFirstField(line.substr(prefix.size())));
+  }
+  return std::nullopt;
+}
+
 }  // namespace fw::fuzz

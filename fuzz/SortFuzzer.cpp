@@ -1,6 +1,8 @@
 // Both sorts against the plain algorithm: the result is a permutation of the input, in key order,
 // and record for record what the plain quick pass and insertion pass give (which decides which of
-// several equal keys the writers keep).
+// several equal keys the writers keep). The sorts of grouped lists against a plain restatement:
+// repeats after the first (in input order) emptied when there are several blocks, then each block
+// sorted by key, equal keys in input order.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -9,6 +11,7 @@
 
 #include "FuzzCheck.h"
 #include "SortReference.h"
+#include "records/Layout.h"
 #include "records/Sorting.h"
 #include "records/TextOrder.h"
 
@@ -72,6 +75,58 @@ void CheckAP(std::vector<APRecord> input) {
               [](const APRecord& a, const APRecord& b) { return fw::TextLess(a.APID, b.APID); });
 }
 
+// Blocks of records whose keys (aircraft numbers and airport IDs) and lines (aircraft numbers)
+// are single bytes of few values, so that repeats are many; byte 0x80 of an input byte starts a
+// block.
+void CheckBlocks(Input in) {
+  static std::vector<char> content(kMostRecords);
+  std::vector<ACNumRecord> numbers;
+  std::vector<APRecord> airports;
+  std::vector<fw::Block> blocks;
+  for (std::size_t i = 0; !in.Empty() && i < kMostRecords; ++i) {
+    const unsigned char byte = in.Byte();
+    if (i == 0 || (byte & 0x80) != 0)
+      blocks.push_back({i, i});
+    ++blocks.back().End;
+    content[i] = static_cast<char>('a' + (byte >> 3) % 4);
+    numbers.push_back({byte % 8, {&content[i], 1}});
+    airports.push_back({{&content[i], 1}, {Positions() + i, 1}});
+  }
+  std::vector<ACNumRecord> expectedNumbers = numbers;
+  std::vector<APRecord> expectedAirports = airports;
+  std::vector<std::string_view> seenLines;
+  std::vector<std::string_view> seenIds;
+  for (std::size_t i = 0; i < numbers.size() && blocks.size() > 1; ++i) {
+    auto seen = [](std::vector<std::string_view>& keys, std::string_view key) {
+      if (std::find(keys.begin(), keys.end(), key) != keys.end())
+        return true;
+      keys.push_back(key);
+      return false;
+    };
+    if (seen(seenLines, numbers[i].Line))
+      expectedNumbers[i].Line = {numbers[i].Line.data(), 0};
+    if (seen(seenIds, airports[i].APID))
+      expectedAirports[i].APID = {};
+  }
+  for (const fw::Block& block : blocks) {
+    auto first = static_cast<std::ptrdiff_t>(block.First);
+    auto end = static_cast<std::ptrdiff_t>(block.End);
+    std::stable_sort(expectedNumbers.begin() + first, expectedNumbers.begin() + end,
+                     [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
+    std::stable_sort(expectedAirports.begin() + first, expectedAirports.begin() + end,
+                     [](const auto& a, const auto& b) { return fw::TextLess(a.APID, b.APID); });
+  }
+  fw::ArrangeBlocks(numbers, blocks);
+  fw::ArrangeBlocks(airports, blocks);
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    FW_FUZZ_CHECK(numbers[i].ACNum == expectedNumbers[i].ACNum);
+    FW_FUZZ_CHECK(numbers[i].Line.data() == expectedNumbers[i].Line.data());
+    FW_FUZZ_CHECK(numbers[i].Line.size() == expectedNumbers[i].Line.size());
+    FW_FUZZ_CHECK(airports[i].Line.data() == expectedAirports[i].Line.data());
+    FW_FUZZ_CHECK(airports[i].APID == expectedAirports[i].APID);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -79,11 +134,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   if (in.Empty())
     return 0;
   const unsigned char mode = in.Byte();
+  if (mode % 5 == 4) {
+    CheckBlocks(in);
+    return 0;
+  }
   std::vector<ACNumRecord> numbers;
   std::vector<APRecord> airports;
   // Airport IDs point into a copy of the input that lives as long as the records.
   const std::string idBytes(reinterpret_cast<const char*>(in.Data), in.Size);
-  switch (mode % 4) {
+  switch (mode % 5) {
     case 0:  // few distinct numbers, many equal keys
       while (!in.Empty() && numbers.size() < kMostRecords)
         numbers.push_back({static_cast<std::int32_t>(in.Byte() % 8) - 2, {}});
@@ -98,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
       break;
     case 2:    // airport IDs of up to 15 bytes, with a length byte before each
     case 3: {  // the same, but at most 3 bytes: many equal and prefix IDs
-      const std::size_t most = mode % 4 == 2 ? 16 : 4;
+      const std::size_t most = mode % 5 == 2 ? 16 : 4;
       std::size_t at = 0;
       while (at < idBytes.size() && airports.size() < kMostRecords) {
         const std::size_t length = std::min<std::size_t>(

@@ -40,6 +40,26 @@ TEST(DataGenerator, TheSameSettingsGiveTheSameFileAndAnotherSeedAnotherOne) {
   EXPECT_EQ(ParseFileKind("airport"), std::nullopt);
 }
 
+TEST(DataGenerator, AGroupedFileHoldsThePlainFilesEntriesUnderAHeaderAndTitles) {
+  const std::vector<std::string> plain = Lines(FileKind::FlightPlans, 25);
+  GeneratorSettings settings;
+  settings.Lines = 25;
+  settings.GroupSize = 10;
+  std::vector<std::string> grouped;
+  GenerateLines(settings, [&grouped](std::string_view line) { grouped.emplace_back(line); });
+  // Three header lines, then a blank line and a title before entries 0, 10 and 20.
+  ASSERT_EQ(grouped.size(), 3u + 25 + 3 * 2);
+  EXPECT_TRUE(grouped[0].starts_with("//FSXDAYS=") && grouped[2].starts_with("//"));
+  std::vector<std::string> entries;
+  for (std::size_t k = 3; k < grouped.size(); k += 12) {
+    EXPECT_EQ(grouped[k], "");
+    EXPECT_EQ(grouped[k + 1], "//Group " + std::to_string(k / 12 + 1));
+    entries.insert(entries.end(), grouped.begin() + static_cast<std::ptrdiff_t>(k + 2),
+                   grouped.begin() + static_cast<std::ptrdiff_t>(std::min(k + 12, grouped.size())));
+  }
+  EXPECT_EQ(entries, plain);
+}
+
 TEST(DataGenerator, EachKindOfLineHasItsFields) {
   std::set<std::size_t> legCounts;
   for (const std::string& line : Lines(FileKind::FlightPlans, 3000)) {

@@ -6,13 +6,16 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "ReferenceLines.h"
 #include "bench/DataGenerator.h"
-#include "records/LineSplitter.h"
+#include "records/Layout.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
+#include "records/TextOrder.h"
 #include "support/TempFolder.h"
 
 namespace fw {
@@ -66,21 +69,69 @@ TEST(LargeLists, SortsMatchTheSingleThreadedPasses) {
   EXPECT_EQ(Identities(records), Identities(expected));
 }
 
-// Twelve megabytes of lines with every kind of line end and empty lines. For each number in bad,
-// the first non-empty line from that line number on (counted from 1, empty lines included) has
-// no aircraft number.
+TEST(LargeLists, ArrangedBlocksKeepTheFirstOfEqualEntriesAndSortStably) {
+  // Lines and IDs from a pool of 50,000, so that repeats within and across blocks are many, in
+  // blocks of about 20 records and one of 100,000; a line's number is one of 100.
+  std::mt19937 random(15);
+  std::vector<std::string> pool;
+  for (int n = 0; n < 50'000; ++n)
+    pool.push_back("AC#" + std::to_string(n % 100) + "," + std::to_string(n));
+  std::vector<ACNumRecord> numbers;
+  std::vector<APRecord> airports;
+  std::vector<Block> blocks;
+  for (std::size_t i = 0; i < kManyRecords; ++i) {
+    if (i == 0 || ((i <= 100'000 || i >= 200'000) && random() % 20 == 0))
+      blocks.push_back({i, i});
+    ++blocks.back().End;
+    const std::size_t n = random() % pool.size();
+    numbers.push_back({static_cast<std::int32_t>(n % 100), pool[n]});
+    airports.push_back({pool[n], std::string_view(kStorage.data() + i, 1)});
+  }
+  std::set<std::string_view> seenLines;
+  std::set<std::string_view> seenIds;
+  std::vector<ACNumRecord> expectedNumbers;
+  std::vector<APRecord> expectedAirports;
+  for (const Block& block : blocks) {
+    const auto firstNumber = static_cast<std::ptrdiff_t>(expectedNumbers.size());
+    const auto firstAirport = static_cast<std::ptrdiff_t>(expectedAirports.size());
+    for (std::size_t i = block.First; i < block.End; ++i) {
+      if (seenLines.insert(numbers[i].Line).second)
+        expectedNumbers.push_back(numbers[i]);
+      if (seenIds.insert(airports[i].APID).second)
+        expectedAirports.push_back(airports[i]);
+    }
+    std::stable_sort(expectedNumbers.begin() + firstNumber, expectedNumbers.end(),
+                     [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
+    std::stable_sort(expectedAirports.begin() + firstAirport, expectedAirports.end(),
+                     [](const auto& a, const auto& b) { return TextLess(a.APID, b.APID); });
+  }
+  ArrangeBlocks(numbers, blocks);
+  ArrangeBlocks(airports, blocks);
+  std::erase_if(numbers, [](const ACNumRecord& record) { return record.Line.empty(); });
+  std::erase_if(airports, [](const APRecord& record) { return record.APID.empty(); });
+  EXPECT_EQ(Identities(numbers), Identities(expectedNumbers));
+  EXPECT_EQ(Identities(airports), Identities(expectedAirports));
+}
+
+// Twelve megabytes of lines with every kind of line end, empty, blank and comment lines and
+// switched-off entries. For each number in bad, the first entry from that line number on
+// (counted from 1, every line included) has no aircraft number.
 struct BigFile {
   explicit BigFile(const std::set<std::size_t>& bad) {
     static const char* const kEnds[] = {"\r\n", "\r", "\n", "\r\n\r\n", "\n\n\r"};
     static const std::size_t kLinesEnded[] = {1, 1, 1, 2, 3};
+    static const char* const kGapLines[] = {"// title", " \t", "//#x"};
     std::mt19937 random(3);
     auto nextBad = bad.begin();
     for (std::size_t number = 1; Bytes.size() < (std::size_t{12} << 20);) {
-      const bool isBad = nextBad != bad.end() && *nextBad <= number;
+      const std::size_t kind = random() % 16;
+      const bool isBad = kind > 2 && nextBad != bad.end() && *nextBad <= number;
       if (isBad && nextBad++ == bad.begin())
         FirstBadLine = number;
-      GoodBeforeFirstBad += FirstBadLine == 0;
-      Bytes += isBad ? "XY" : "AC#" + std::to_string(random() % 5000) + ",N1,100%,WEEK";
+      GoodBeforeFirstBad += FirstBadLine == 0 && kind > 2;
+      Bytes += kind < 3 ? kGapLines[kind] : isBad ? "XY" : kind == 3 ? "//#" : "AC#";
+      if (kind > 2 && !isBad)
+        Bytes += std::to_string(random() % 5000) + ",N1,100%,WEEK";
       const std::size_t end = random() % 5;
       Bytes += kEnds[end];
       number += kLinesEnded[end];
@@ -92,46 +143,72 @@ struct BigFile {
   std::size_t GoodBeforeFirstBad = 0;
 };
 
-TEST(LargeFiles, ParsingFindsTheLinesTheLineSplitterFindsAndNamesABadLineByItsNumber) {
+// The lines of the gaps, each with the number of records before it and whether its gap holds a
+// comment.
+std::vector<std::tuple<std::size_t, const char*, bool>> GapLines(const std::vector<Gap>& gaps) {
+  std::vector<std::tuple<std::size_t, const char*, bool>> lines;
+  for (const Gap& gap : gaps) {
+    for (const std::string_view line : fuzz::ReferenceLines(gap.Lines))
+      lines.emplace_back(gap.Before, line.data(), gap.Comments);
+  }
+  return lines;
+}
+
+TEST(LargeFiles, ParsingFindsThePlainlySplitLinesAndNamesABadLineByItsNumber) {
   const std::string file = BigFile({}).Bytes;
-  std::vector<ACNumRecord> expected{{-1, "a record read before"}};
-  LineSplitter lines(file);
-  for (std::string_view line; lines.Next(line);) {
-    if (!line.empty())
-      expected.push_back({std::stoi(std::string(line.substr(3))), line});
+  ACNumRecordList expected;
+  expected.Records = {{-1, "a record read before"}};
+  std::vector<std::tuple<std::size_t, const char*, bool>> expectedGaps;
+  const auto lines = fuzz::ReferenceLines(file);
+  auto isGapLine = [](std::string_view line) {
+    return line.empty() || line == " \t" || line == "// title" || line == "//#x";
+  };
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if (!isGapLine(lines[k])) {
+      expected.Records.push_back({std::stoi(std::string(lines[k].substr(3))), lines[k]});
+      continue;
+    }
+    const auto end = std::find_if_not(lines.begin() + k, lines.end(), isGapLine);
+    const bool comments = std::any_of(lines.begin() + k, end,
+                                      [](std::string_view line) { return line.starts_with("//"); });
+    for (; lines.begin() + k != end; ++k)
+      expectedGaps.emplace_back(expected.Records.size(), lines[k].data(), comments);
+    --k;
   }
-  std::vector<ACNumRecord> records{expected.front()};
-  ASSERT_TRUE(ParseACNumLines(file, records, "big.txt"));
-  ASSERT_EQ(records.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    ASSERT_EQ(records[i].Line.data(), expected[i].Line.data()) << i;
-    ASSERT_EQ(records[i].Line.size(), expected[i].Line.size()) << i;
-    ASSERT_EQ(records[i].ACNum, expected[i].ACNum) << i;
+  ACNumRecordList list;
+  list.Records = {expected.Records.front()};
+  ASSERT_TRUE(ParseACNumLines(file, list, "big.txt"));
+  ASSERT_EQ(list.Records.size(), expected.Records.size());
+  for (std::size_t i = 0; i < expected.Records.size(); ++i) {
+    ASSERT_EQ(list.Records[i].Line.data(), expected.Records[i].Line.data()) << i;
+    ASSERT_EQ(list.Records[i].Line.size(), expected.Records[i].Line.size()) << i;
+    ASSERT_EQ(list.Records[i].ACNum, expected.Records[i].ACNum) << i;
   }
-  std::vector<APRecord> airports;
+  EXPECT_TRUE(GapLines(list.Gaps) == expectedGaps);
+  // In an airport file a switched-off entry is a comment.
+  APRecordList airports;
   ParseAPLines(file, airports);
-  expected.erase(expected.begin());
-  EXPECT_EQ(Identities(airports), Identities(expected));
+  std::erase_if(expected.Records, [](const ACNumRecord& r) { return r.Line.data()[0] != 'A'; });
+  EXPECT_EQ(Identities(airports.Records), Identities(expected.Records));
 
   // Lines near the end lie in the second half, which another thread parses; of two bad lines,
   // one in each half, the first is named.
   for (const std::set<std::size_t>& bad :
        std::vector<std::set<std::size_t>>{{600'000}, {100, 600'000}, {599'990, 600'000}}) {
     const BigFile badFile(bad);
-    records.clear();
-    const Result<void> parsed = ParseACNumLines(badFile.Bytes, records, "big.txt");
+    list = ACNumRecordList();
+    const Result<void> parsed = ParseACNumLines(badFile.Bytes, list, "big.txt");
     ASSERT_FALSE(parsed);
     EXPECT_EQ(parsed.error().Message, "line " + std::to_string(badFile.FirstBadLine) +
                                           " of \"big.txt\": \"XY\" has no aircraft number");
-    EXPECT_EQ(records.size(), badFile.GoodBeforeFirstBad);
+    EXPECT_EQ(list.Records.size(), badFile.GoodBeforeFirstBad);
   }
 }
 
 TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
   // A long run of one number in which equal lines lie apart, then some megabytes of short runs,
-  // so that the writing is shared out in pieces; sorted, and the same records out of order near
-  // the start, near the end or at both, where the list is looked at on two threads. Either way
-  // the first of equal lines is written, empty lines never.
+  // so that the writing is shared out in pieces, and the list is cut for two threads inside a run
+  // that the cut must not split. The first of equal lines is written, empty lines never.
   std::vector<std::string> texts;
   std::vector<std::int32_t> numbers;
   for (int i = 0; i < 40; ++i) {
@@ -151,28 +228,17 @@ TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
     texts.push_back("AC#50000,leg " + std::to_string(i % 100'000) + padding);
     numbers.push_back(50000);
   }
-  test::TempFolder folder;
-  for (const std::string_view disorder : {"none", "start", "end", "both"}) {
-    std::vector<ACNumRecord> records;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-      records.push_back({numbers[i], texts[i]});
-    // The last record repeats a line of its run; the first of number 6 is the only one of its
-    // line.
-    if (disorder == "start")
-      std::rotate(records.begin(), records.end() - 1, records.end());
-    if (disorder == "end")
-      std::rotate(records.begin() + 40, records.begin() + 41, records.end());
-    if (disorder == "both")
-      std::swap(records.front(), records.back());
-    std::string expected;
-    std::set<std::string_view> seen{""};
-    for (const ACNumRecord& record : records) {
-      if (seen.insert(record.Line).second)
-        expected += std::string(record.Line) + "\r\n";
-    }
-    ASSERT_TRUE(WriteACNumFile(records, folder.Name("out.txt")));
-    EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected) << disorder;
+  std::vector<ACNumRecord> records;
+  std::string expected;
+  std::set<std::string_view> seen{""};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    records.push_back({numbers[i], texts[i]});
+    if (seen.insert(texts[i]).second)
+      expected += texts[i] + "\r\n";
   }
+  test::TempFolder folder;
+  ASSERT_TRUE(WriteACNumFile(records, folder.Name("out.txt")));
+  EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected);
 }
 
 TEST(LargeLists, WriteAPFileWritesTheFirstLineOfEachIdAcrossPieces) {

@@ -7,6 +7,8 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/WorkBeside.h"
+#include "records/Layout.h"
+#include "records/LineKinds.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
 #include "records/Searching.h"
@@ -16,68 +18,91 @@
 namespace fw {
 namespace {
 
-// Gives the records from..end of the run of number `from` the first field "AC#" + toText; the
-// rebuilt lines share one block of storage owned by the list. Returns how many were changed, or
-// nothing when a rebuilt line would be too long to hold.
-std::optional<std::size_t> Renumber(ACNumRecordList& list, std::size_t first, std::int32_t from,
-                                    std::int32_t to, std::string_view toText) {
+// Gives the entries of number `from` among records first..end the first field "AC#" + toText;
+// switched-off entries keep theirs. The rebuilt lines share one block of storage owned by the
+// list. Returns how many were changed, or nothing when a rebuilt line would be too long to hold.
+std::optional<std::size_t> Renumber(ACNumRecordList& list, std::size_t first, std::size_t end,
+                                    std::int32_t from, std::int32_t to, std::string_view toText) {
   std::vector<ACNumRecord>& records = list.Records;
-  std::size_t end = first;
-  std::size_t bytes = 0;
-  const std::size_t prefixSize = 3 + toText.size();
-  for (; end < records.size() && records[end].ACNum == from; ++end) {
-    const std::string_view line = records[end].Line;
+  auto renumbered = [&](const ACNumRecord& record) {
+    return record.ACNum == from && !IsSwitchedOff(record.Line);
+  };
+  auto rest = [](std::string_view line) {
     const std::size_t comma = line.find(',');
-    const std::size_t size =
-        prefixSize + (comma == std::string_view::npos ? 0 : line.size() - comma);
+    return comma == std::string_view::npos ? std::string_view() : line.substr(comma);
+  };
+  const std::size_t prefixSize = 3 + toText.size();
+  std::size_t bytes = 0;
+  for (std::size_t i = first; i < end; ++i) {
+    if (!renumbered(records[i]))
+      continue;
+    const std::size_t size = prefixSize + rest(records[i].Line).size();
     if (size > PackedLine::kMostBytes)
       return std::nullopt;
     bytes += size;
   }
   ByteBuffer storage(bytes);
   char* out = storage.data();
+  std::size_t changed = 0;
   for (std::size_t i = first; i < end; ++i) {
-    const std::string_view line = records[i].Line;
-    const std::size_t comma = line.find(',');
-    const std::string_view rest =
-        comma == std::string_view::npos ? std::string_view() : line.substr(comma);
+    if (!renumbered(records[i]))
+      continue;
+    const std::string_view tail = rest(records[i].Line);
     char* start = out;
     std::memcpy(out, "AC#", 3);
     out += 3;
     std::memcpy(out, toText.data(), toText.size());
     out += toText.size();
-    if (!rest.empty())
-      std::memcpy(out, rest.data(), rest.size());
-    out += rest.size();
+    if (!tail.empty())
+      std::memcpy(out, tail.data(), tail.size());
+    out += tail.size();
     records[i] = ACNumRecord{to, std::string_view(start, static_cast<std::size_t>(out - start))};
+    ++changed;
   }
   list.Storage.push_back(std::move(storage));
-  return end - first;
+  return changed;
 }
 
 // A file read, renumbered and sorted again, ready to be written.
 struct RenumberedFile {
   ACNumRecordList List;
+  Layout FileLayout;
   long long Changed = 0;
 };
 
+// Reads a file and renumbers it. A file without comment lines is sorted, its run of `from`
+// renumbered and sorted again, as always; a grouped one is renumbered where its entries stand
+// and then arranged, so that renumbered entries move within their block.
 Result<RenumberedFile> ReadAndRenumber(const std::string& name, std::int32_t from, std::int32_t to,
                                        std::string_view toText, const Progress& progress,
                                        FileSystem& fs) {
   RenumberedFile file;
   if (auto read = ReadACNumFile(file.List, name, fs); !read)
     return read.error();
+  auto layout = LayOut(file.List, std::span(&name, 1), DayLines::InPlace);
+  if (!layout)
+    return layout.error();
+  file.FileLayout = std::move(layout).value();
+  std::vector<ACNumRecord>& records = file.List.Records;
   progress(Step::Sorting);
-  SortACNumRecords(file.List.Records);
-  const std::ptrdiff_t first = file.List.Records.empty() ? -1 : FindRecord(file.List.Records, from);
-  if (first >= 0) {
-    const auto changed = Renumber(file.List, static_cast<std::size_t>(first), from, to, toText);
-    if (!changed)
-      return FormatError(Quoted(name) + ": a renumbered line would be longer than 4 GiB");
-    file.Changed = static_cast<long long>(*changed);
+  std::size_t first = 0;
+  std::size_t end = records.size();
+  if (!file.FileLayout.Grouped) {
+    SortACNumRecords(records);
+    const std::ptrdiff_t found = records.empty() ? -1 : FindRecord(records, from);
+    first = found < 0 ? end : static_cast<std::size_t>(found);
+    for (end = first; end < records.size() && records[end].ACNum == from;)
+      ++end;
   }
+  const auto changed = Renumber(file.List, first, end, from, to, toText);
+  if (!changed)
+    return FormatError(Quoted(name) + ": a renumbered line would be longer than 4 GiB");
+  file.Changed = static_cast<long long>(*changed);
   progress(Step::Sorting);
-  SortACNumRecords(file.List.Records);
+  if (file.FileLayout.Grouped)
+    ArrangeBlocks(records, file.FileLayout.Blocks);
+  else
+    SortACNumRecords(records);
   return file;
 }
 
@@ -148,7 +173,8 @@ Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progres
     completed.Changed += file->value().Changed;
     ahead.Start(names, k + 1, request.From, request.To, toText, fs);
     progress(Step::Writing);
-    if (auto written = WriteACNumFile(file->value().List.Records, name, fs); !written)
+    if (auto written = WriteACNumFile(file->value().List, file->value().FileLayout, name, fs);
+        !written)
       return written.error();
   }
   return completed;

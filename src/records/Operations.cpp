@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "records/Layout.h"
 #include "records/OperationTable.h"
 #include "records/RecordFiles.h"
 #include "records/Sorting.h"
@@ -34,19 +35,24 @@ Result<void> ReadInto(List& list, std::span<const std::string> names, FileSystem
   }
 }
 
+// Sorts the list as its layout says and writes it.
 template <typename List>
-Result<void> SortAndWrite(List& list, const std::string& output, const Progress& progress,
-                          FileSystem& fs) {
+Result<void> SortAndWrite(List& list, const Layout& layout, const std::string& output,
+                          const Progress& progress, FileSystem& fs) {
+  constexpr bool kNumbers = std::is_same_v<List, ACNumRecordList>;
   progress(Step::Sorting);
-  if constexpr (std::is_same_v<List, ACNumRecordList>) {
+  if (layout.Grouped) {
+    ArrangeBlocks(list.Records, layout.Blocks);
+  } else if constexpr (kNumbers) {
     SortACNumRecords(list.Records);
-    progress(Step::Writing);
-    return WriteACNumFile(list.Records, output, fs);
   } else {
     SortAPRecords(list.Records);
-    progress(Step::Writing);
-    return WriteAPFile(list.Records, output, fs);
   }
+  progress(Step::Writing);
+  if constexpr (kNumbers)
+    return WriteACNumFile(list, layout, output, fs);
+  else
+    return WriteAPFile(list, layout, output, fs);
 }
 
 template <typename List>
@@ -54,9 +60,16 @@ Result<Completed> ReadSortWrite(const OperationInfo& info, const OperationReques
                                 const Progress& progress, FileSystem& fs) {
   List list;
   progress(Step::Reading);
-  if (auto read = ReadInto(list, InputNames(info, request), fs); !read)
+  const std::vector<std::string> names = InputNames(info, request);
+  if (auto read = ReadInto(list, names, fs); !read)
     return read.error();
-  if (auto written = SortAndWrite(list, std::string(TrimSpaces(request.Output)), progress, fs);
+  // A merge writes one day line, first; a sort leaves it where it stands.
+  const auto layout =
+      LayOut(list, names, info.Input == Inputs::Many ? DayLines::First : DayLines::InPlace);
+  if (!layout)
+    return layout.error();
+  if (auto written =
+          SortAndWrite(list, layout.value(), std::string(TrimSpaces(request.Output)), progress, fs);
       !written) {
     return written.error();
   }

@@ -3,62 +3,19 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <optional>
-#include <system_error>
-#include <thread>
 
-#include "platform/AtomicFile.h"
+#include "platform/WorkBeside.h"
 #include "records/LineSet.h"
-#include "records/Searching.h"
-#include "records/TextOrder.h"
+#include "records/PieceWriting.h"
 #include "records/Texts.h"
 
 namespace fw {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-// In sorted order the lines lie all over the input, and waiting for each in turn would dominate
-// the writing: loading starts this many records ahead.
-constexpr std::size_t kPrefetchAhead = 12;
+using namespace detail;
 
 // Runs of equal numbers up to this long find repeated lines by comparing each with the others.
 constexpr std::size_t kShortRun = 16;
-
-// Loads every cache line a line touches (lines start anywhere in one), up to a few.
-void Prefetch(std::string_view line) {
-#if defined(__GNUC__) || defined(__clang__)
-  constexpr std::uintptr_t kCacheLine = 64;
-  constexpr std::uintptr_t kMost = 8 * kCacheLine;
-  const auto start = reinterpret_cast<std::uintptr_t>(line.data());
-  const std::uintptr_t end = start + std::min<std::uintptr_t>(line.size(), kMost);
-  for (std::uintptr_t at = start & ~(kCacheLine - 1); at < end; at += kCacheLine)
-    __builtin_prefetch(reinterpret_cast<const void*>(at));
-#else
-  (void)line;
-#endif
-}
-
-// Appends lines with their line end.
-struct LineWriter {
-  AtomicFileWriter& Writer;
-  Result<void> Line(std::string_view line) {
-    if (auto appended = Writer.Append(line); !appended)
-      return appended;
-    return Writer.Append(kLineEnd);
-  }
-};
-
-// Copies lines with their line end into memory known to hold them.
-struct BytesWriter {
-  char* At;
-  Result<void> Line(std::string_view line) {
-    std::memcpy(At, line.data(), line.size());
-    std::memcpy(At + line.size(), kLineEnd.data(), kLineEnd.size());
-    At += line.size() + kLineEnd.size();
-    return {};
-  }
-};
 
 // The non-empty lines of part of a long run that seen did not hold yet, in order; seen gets them.
 std::vector<std::string_view> NewLines(std::span<const ACNumRecord> records, LineSet& seen) {
@@ -90,18 +47,12 @@ Result<void> WriteLongRun(std::span<const ACNumRecord> run, Out& out) {
   std::vector<std::string_view> firstLines;
   std::vector<std::string_view> secondLines;
   const std::size_t half = run.size() >= kParallelRun ? run.size() / 2 : run.size();
-  std::thread second;
   LineSet secondSeen(half == run.size() ? 0 : kFirstSize);
-  if (half != run.size()) {
-    try {
-      second = std::thread([&] { secondLines = NewLines(run.subspan(half), secondSeen); });
-    } catch (const std::system_error&) {
-      secondLines = NewLines(run.subspan(half), secondSeen);
-    }
+  {
+    const WorkBeside second([&] { secondLines = NewLines(run.subspan(half), secondSeen); },
+                            half != run.size());
+    firstLines = NewLines(run.first(half), seen);
   }
-  firstLines = NewLines(run.first(half), seen);
-  if (second.joinable())
-    second.join();
   for (const std::string_view line : firstLines) {
     if (auto appended = out.Line(line); !appended)
       return appended;
@@ -161,9 +112,6 @@ struct Piece {
   std::size_t Bytes = 0;  // with line ends, duplicates included
 };
 
-// Pieces are about half a block of lines.
-constexpr std::size_t kPieceBytes = std::size_t{512} << 10;
-
 // An airport list cut into pieces anywhere: whether a record is written depends only on the
 // record before it, which a piece can look at across the cut.
 std::vector<Piece> AirportPieces(std::span<const APRecord> list) {
@@ -183,90 +131,40 @@ std::vector<Piece> AirportPieces(std::span<const APRecord> list) {
 }
 
 // Appends the pieces of list[first, end) to pieces, each ending with a run of equal numbers so
-// that each finds its own repeated lines; false when a number is smaller than the one before it.
-bool CutSortedRuns(std::span<const ACNumRecord> list, std::size_t first, std::size_t end,
-                   std::vector<Piece>& pieces) {
+// that each finds its own repeated lines.
+void CutRuns(std::span<const ACNumRecord> list, std::size_t first, std::size_t end,
+             std::vector<Piece>& pieces) {
   Piece piece{first, first, 0};
   for (std::size_t i = first; i < end; ++i) {
-    if (i != 0 && list[i].ACNum != list[i - 1].ACNum) {
-      if (list[i].ACNum < list[i - 1].ACNum)
-        return false;
-      if (piece.Bytes >= kPieceBytes) {
-        piece.End = i;
-        pieces.push_back(piece);
-        piece = Piece{i, i, 0};
-      }
+    if (i != 0 && list[i].ACNum != list[i - 1].ACNum && piece.Bytes >= kPieceBytes) {
+      piece.End = i;
+      pieces.push_back(piece);
+      piece = Piece{i, i, 0};
     }
     piece.Bytes += list[i].Line.size() + kLineEnd.size();
   }
   piece.End = end;
   if (piece.End != piece.First)
     pieces.push_back(piece);
-  return true;
 }
 
-// A list sorted by number cut into pieces; nothing when it is not sorted. A long list is looked
-// at in two halves on two threads, the second starting with a run of its own.
-std::optional<std::vector<Piece>> SortedPieces(std::span<const ACNumRecord> list) {
+// A list sorted by number cut into pieces. A long list is cut in two halves on two threads, the
+// second starting with a run of its own.
+std::vector<Piece> SortedPieces(std::span<const ACNumRecord> list) {
   constexpr std::size_t kParallelList = std::size_t{1} << 16;
   std::size_t middle = list.size() >= kParallelList ? list.size() / 2 : list.size();
   while (middle != list.size() && list[middle].ACNum == list[middle - 1].ACNum)
     ++middle;
   std::vector<Piece> pieces;
   std::vector<Piece> secondPieces;
-  bool secondSorted = true;
-  std::thread second;
-  if (middle != list.size()) {
-    try {
-      second = std::thread(
-          [&] { secondSorted = CutSortedRuns(list, middle, list.size(), secondPieces); });
-    } catch (const std::system_error&) {
-      middle = list.size();
-    }
+  {
+    const WorkBeside second([&] { CutRuns(list, middle, list.size(), secondPieces); },
+                            middle != list.size());
+    CutRuns(list, 0, middle, pieces);
   }
-  const bool firstSorted = CutSortedRuns(list, 0, middle, pieces);
-  if (second.joinable())
-    second.join();
-  if (!firstSorted || !secondSorted)
-    return std::nullopt;
   pieces.insert(pieces.end(), secondPieces.begin(), secondPieces.end());
   return pieces;
 }
-
-// Writes a sorted list's runs in pieces gathered on two threads. A piece of one run far longer
-// than planned goes to the writer line by line, so that no text ever holds it whole.
-Result<void> WritePieces(std::span<const ACNumRecord> list, std::span<const Piece> pieces,
-                         AtomicFileWriter& writer) {
-  constexpr std::size_t kLongPiece = std::size_t{8} << 20;
-  auto records = [list](const Piece& piece) {
-    return list.subspan(piece.First, piece.End - piece.First);
-  };
-  std::size_t from = 0;  // the first piece not yet written
-  for (std::size_t k = 0; k <= pieces.size(); ++k) {
-    const bool longPiece = k < pieces.size() && pieces[k].Bytes > kLongPiece;
-    if (k < pieces.size() && !longPiece)
-      continue;
-    auto written = writer.AppendPieces(
-        k - from, [&](std::size_t j) { return pieces[from + j].Bytes; },
-        [&](std::size_t j, char* bytes) {
-          BytesWriter out{bytes};
-          (void)WriteRuns(records(pieces[from + j]), out);
-          return static_cast<std::size_t>(out.At - bytes);
-        });
-    if (written && longPiece) {
-      LineWriter out{writer};
-      written = WriteRuns(records(pieces[k]), out);
-    }
-    if (!written)
-      return written;
-    from = k + 1;
-  }
-  return {};
-}
-
-}  // namespace
-
-namespace {
 
 // Reads the files in turn and parses each with parse(bytes, records, name) once the list has
 // room for all of them; a file that cannot be read is reported after the ones before it parsed.
@@ -286,7 +184,7 @@ Result<void> ReadFiles(List& list, std::span<const std::string> fileNames, FileS
     if (!files[k])
       return files[k].error();
     list.Storage.push_back(std::move(files[k]).value());
-    if (auto parsed = parse(list.Storage.back().view(), list.Records, fileNames[k]); !parsed)
+    if (auto parsed = parse(list.Storage.back().view(), list, fileNames[k]); !parsed)
       return parsed;
   }
   return {};
@@ -302,8 +200,8 @@ Result<void> ReadACNumFiles(ACNumRecordList& list, std::span<const std::string> 
 Result<void> ReadAPFiles(APRecordList& list, std::span<const std::string> fileNames,
                          FileSystem& fs) {
   return ReadFiles(list, fileNames, fs,
-                   [](std::string_view bytes, std::vector<APRecord>& records, std::string_view) {
-                     ParseAPLines(bytes, records);
+                   [](std::string_view bytes, APRecordList& into, std::string_view) {
+                     ParseAPLines(bytes, into);
                      return Result<void>();
                    });
 }
@@ -316,27 +214,42 @@ Result<void> ReadAPFile(APRecordList& list, const std::string& fileName, FileSys
   return ReadAPFiles(list, std::span(&fileName, 1), fs);
 }
 
+Result<void> detail::AppendSortedRecords(std::span<const ACNumRecord> list,
+                                         AtomicFileWriter& writer) {
+  // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the run
+  // of its own number: no table over the whole file is needed.
+  const std::vector<Piece> pieces = SortedPieces(list);
+  return WritePieces(std::span<const Piece>(pieces), writer, [list](const Piece& piece, auto& out) {
+    return WriteRuns(list.subspan(piece.First, piece.End - piece.First), out);
+  });
+}
+
+Result<void> detail::AppendSortedRecords(std::span<const APRecord> list, AtomicFileWriter& writer) {
+  // The IDs written so far are all smaller than the record's ID or equal to it, so a record is
+  // written when its ID differs from the one before it, and pieces can be gathered apart. The
+  // empty ID counts as written from the start.
+  const std::vector<Piece> pieces = AirportPieces(list);
+  return WritePieces(std::span<const Piece>(pieces), writer, [list](const Piece& piece, auto& out) {
+    for (std::size_t i = piece.First; i < piece.End; ++i) {
+      if (i + kPrefetchAhead < list.size())
+        Prefetch(list[i + kPrefetchAhead].Line);
+      const std::string_view before = i == 0 ? std::string_view() : list[i - 1].APID;
+      if (list[i].APID == before)
+        continue;
+      if (auto appended = out.Line(list[i].Line); !appended)
+        return appended;
+    }
+    return Result<void>();
+  });
+}
+
 Result<void> WriteACNumFile(std::span<const ACNumRecord> list, const std::string& fileName,
                             FileSystem& fs) {
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  LineWriter out{writer.value()};
-  if (const auto pieces = SortedPieces(list)) {
-    // Equal lines have equal numbers, so in a sorted list each line can only repeat inside the
-    // run of its own number: no table over the whole file is needed.
-    if (auto written = WritePieces(list, *pieces, writer.value()); !written)
-      return written;
-  } else {
-    LineSet written(list.size());
-    for (const ACNumRecord& record : list) {
-      // The empty line counts as written from the start, so it is never written.
-      if (record.Line.empty() || !written.Insert(record.Line))
-        continue;
-      if (auto appended = out.Line(record.Line); !appended)
-        return appended;
-    }
-  }
+  if (auto written = AppendSortedRecords(list, writer.value()); !written)
+    return written;
   return writer.value().Commit();
 }
 
@@ -345,46 +258,8 @@ Result<void> WriteAPFile(std::span<const APRecord> list, const std::string& file
   auto writer = AtomicFileWriter::Create(fs, fileName);
   if (!writer)
     return writer.error();
-  LineWriter out{writer.value()};
-  const bool sorted = std::is_sorted(list.begin(), list.end(), [](const auto& a, const auto& b) {
-    return TextLess(a.APID, b.APID);
-  });
-  if (sorted) {
-    // The IDs written so far are then all smaller than the record's ID or equal to it, so a
-    // record is written when its ID differs from the one before it, and pieces can be gathered
-    // apart. The empty ID counts as written from the start.
-    const std::vector<Piece> pieces = AirportPieces(list);
-    auto written = writer.value().AppendPieces(
-        pieces.size(), [&](std::size_t k) { return pieces[k].Bytes; },
-        [&](std::size_t k, char* bytes) {
-          BytesWriter piece{bytes};
-          for (std::size_t i = pieces[k].First; i < pieces[k].End; ++i) {
-            if (i + kPrefetchAhead < list.size())
-              Prefetch(list[i + kPrefetchAhead].Line);
-            const std::string_view before = i == 0 ? std::string_view() : list[i - 1].APID;
-            if (list[i].APID != before)
-              (void)piece.Line(list[i].Line);
-          }
-          return static_cast<std::size_t>(piece.At - bytes);
-        });
-    return written ? writer.value().Commit() : written;
-  }
-  // The IDs written so far, in the order written; it starts with the empty ID, which the first
-  // ID written replaces.
-  std::vector<std::string_view> ids{std::string_view()};
-  bool anyWritten = false;
-  for (const APRecord& record : list) {
-    if (FindString(std::span<const std::string_view>(ids), record.APID) >= 0)
-      continue;
-    if (auto appended = out.Line(record.Line); !appended)
-      return appended;
-    if (anyWritten) {
-      ids.push_back(record.APID);
-    } else {
-      ids.front() = record.APID;
-      anyWritten = true;
-    }
-  }
+  if (auto written = AppendSortedRecords(list, writer.value()); !written)
+    return written;
   return writer.value().Commit();
 }
 

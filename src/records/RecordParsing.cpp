@@ -1,21 +1,18 @@
 // The parsing of the two readers. A large file is parsed in two halves on two threads, split just
-// after a line feed so that no line (and no CR LF pair) is cut; the halves' records are appended
-// in file order and a failure is reported for the first bad line of the file, numbered as if one
-// thread had read it all.
+// after a line feed so that no line (and no CR LF pair) is cut; the halves' records and gaps are
+// appended in file order and a failure is reported for the first bad line of the file, numbered
+// as if one thread had read it all (blank and comment lines counted).
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <optional>
 #include <thread>
 
+#include "platform/WorkBeside.h"
 #include "records/AircraftNumber.h"
+#include "records/LineKinds.h"
+#include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
 #include "records/Texts.h"
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define FW_HAVE_SSE2 1
-#endif
 
 namespace fw {
 namespace {
@@ -33,62 +30,6 @@ std::string Shown(std::string_view field) {
   if (field.size() <= kMost)
     return Quoted(field);
   return Quoted(std::string(field.substr(0, kMost)) + "...");
-}
-
-#ifdef FW_HAVE_SSE2
-// Bit k set where bytes[k] is a CR or an LF, for the 64 bytes at at.
-std::uint64_t LineEndMask(const char* at) {
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  std::uint64_t mask = 0;
-  for (int lane = 0; lane < 4; ++lane) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * lane));
-    const auto found = static_cast<std::uint32_t>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
-    mask |= std::uint64_t{found} << (16 * lane);
-  }
-  return mask;
-}
-#endif
-
-// Calls visit(line, lineNumber) for each non-empty line until it returns false. CR LF, a lone CR
-// and a lone LF each end a line. Returns the number of lines seen, empty ones included. The line
-// ends of 64 bytes at a time are found at once, so a line costs no loop of its own.
-template <typename Visit>
-std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
-  const char* const begin = bytes.data();
-  const char* const end = begin + bytes.size();
-  const char* lineStart = begin;
-  std::size_t number = 0;
-  // Handles the line end at `at`; false when visit stops.
-  auto endLine = [&](const char* at) {
-    if (at < lineStart)  // the LF of a CR LF pair
-      return true;
-    ++number;
-    if (at != lineStart &&
-        !visit(std::string_view(lineStart, static_cast<std::size_t>(at - lineStart)), number))
-      return false;
-    lineStart = at + ((*at == '\r' && at + 1 != end && at[1] == '\n') ? 2 : 1);
-    return true;
-  };
-  const char* at = begin;
-#ifdef FW_HAVE_SSE2
-  for (; end - at >= 64; at += 64) {
-    for (std::uint64_t mask = LineEndMask(at); mask != 0; mask &= mask - 1) {
-      if (!endLine(at + std::countr_zero(mask)))
-        return number;
-    }
-  }
-#endif
-  for (; at != end; ++at) {
-    if ((*at == '\r' || *at == '\n') && !endLine(at))
-      return number;
-  }
-  if (lineStart < end) {
-    ++number;
-    (void)visit(std::string_view(lineStart, static_cast<std::size_t>(end - lineStart)), number);
-  }
-  return number;
 }
 
 // Reserves room for more records; the list at least doubles, so that the files of a merge, each
@@ -128,63 +69,118 @@ std::optional<std::int32_t> LineAircraftNumber(std::string_view line) {
                                 : std::optional<std::int32_t>();
 }
 
-ParsedPart ParseACNumPart(std::string_view bytes, std::vector<ACNumRecord>& records) {
+// Where a part of a file (which ends at End) puts what it reads: records, and gaps from
+// FirstGap on (earlier gaps belong to other parts).
+template <typename Record>
+struct PartOutput {
+  std::vector<Record>& Records;
+  std::vector<Gap>& Gaps;
+  std::size_t FirstGap;
+  const char* End;
+
+  // Adds a blank or comment line with its line end to the gap it continues, or starts one.
+  void AddGapLine(std::string_view line, bool comment) {
+    const char* after = line.data() + line.size();
+    if (after != End)
+      after += (*after == '\r' && after + 1 != End && after[1] == '\n') ? 2 : 1;
+    if (Gaps.size() > FirstGap && Gaps.back().Before == Records.size()) {
+      Gap& gap = Gaps.back();
+      gap.Lines =
+          std::string_view(gap.Lines.data(), static_cast<std::size_t>(after - gap.Lines.data()));
+      gap.Comments = gap.Comments || comment;
+    } else {
+      Gaps.push_back(
+          Gap{std::string_view(line.data(), static_cast<std::size_t>(after - line.data())),
+              Records.size(), comment});
+    }
+  }
+};
+
+ParsedPart ParseACNumPart(std::string_view bytes, PartOutput<ACNumRecord> out) {
   ParsedPart part;
   part.Lines = ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
-    const auto aircraftNumber = LineAircraftNumber(line);
+    std::optional<std::int32_t> aircraftNumber;
+    if (MayBeGapLine(line)) {
+      const GapLine kind = GapLineKind(line);
+      if (kind == GapLine::Comment)
+        aircraftNumber = SwitchedOffNumber(line);
+      if (kind != GapLine::No && !aircraftNumber) {
+        out.AddGapLine(line, kind == GapLine::Comment);
+        return true;
+      }
+    }
+    if (!aircraftNumber)
+      aircraftNumber = LineAircraftNumber(line);
     if (!aircraftNumber || line.size() > PackedLine::kMostBytes) {
       part.BadLine = number;
       part.BadField = FirstField(line);
       part.TooLong = aircraftNumber.has_value();
       return false;
     }
-    records.push_back(ACNumRecord{*aircraftNumber, line});
+    out.Records.push_back(ACNumRecord{*aircraftNumber, line});
     return true;
   });
   return part;
 }
 
-ParsedPart ParseAPPart(std::string_view bytes, std::vector<APRecord>& records) {
+ParsedPart ParseAPPart(std::string_view bytes, PartOutput<APRecord> out) {
   ParsedPart part;
-  part.Lines = ForEachLine(bytes, [&records](std::string_view line, std::size_t) {
-    records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
+  part.Lines = ForEachLine(bytes, [&out](std::string_view line, std::size_t) {
+    if (MayBeGapLine(line)) {
+      if (const GapLine kind = GapLineKind(line); kind != GapLine::No) {
+        out.AddGapLine(line, kind == GapLine::Comment);
+        return true;
+      }
+    }
+    out.Records.push_back(APRecord{TrimSpaces(FirstField(line)), line});
     return true;
   });
   return part;
 }
 
-// Parses bytes with parse, in two halves on two threads when it is large; the records are
-// appended to records up to the first bad line. Returns how the whole parsed: its first bad
-// line, numbered from the start of bytes, if any.
+// Parses one file's bytes into list with parse, in two halves on two threads when it is large,
+// after noting where the file starts and whether it opens with a byte-order mark. Records and
+// gaps are appended up to the first bad line. Returns how the whole parsed: its first bad line,
+// numbered from the start of the file, if any.
 template <typename Record, typename Parse>
-ParsedPart ParseInto(std::string_view bytes, std::vector<Record>& records, Parse parse) {
+ParsedPart ParseInto(std::string_view bytes, RecordList<Record>& list, Parse parse) {
+  const bool mark = bytes.starts_with(kByteOrderMark);
+  list.Files.push_back(ListedFile{list.Records.size(), list.Gaps.size(), mark});
+  if (mark)
+    bytes.remove_prefix(kByteOrderMark.size());
   std::size_t split = bytes.size();
   if (bytes.size() >= kParallelBytes && std::thread::hardware_concurrency() > 1) {
     const std::size_t lineFeed = bytes.find('\n', bytes.size() / 2);
     if (lineFeed != std::string_view::npos)
       split = lineFeed + 1;
   }
+  std::vector<Record>& records = list.Records;
   MakeRoom(records, ExpectedLines(bytes));
-  // The first half goes straight into the list, the second into a list of its own, appended.
+  // The first half goes straight into the list, the second into lists of its own, appended.
   ParsedPart first;
   ParsedPart second;
   std::vector<Record> secondRecords;
-  // Declared before the thread that reads it, so that it outlives the thread.
+  std::vector<Gap> secondGaps;
+  // Declared before the work that reads it, so that it outlives the work.
   const std::string_view secondBytes = bytes.substr(split);
-  std::thread secondHalf;
-  if (!secondBytes.empty()) {
+  if (!secondBytes.empty())
     secondRecords.reserve(ExpectedLines(secondBytes));
-    try {
-      secondHalf = std::thread([&] { second = parse(secondBytes, secondRecords); });
-    } catch (const std::system_error&) {
-      second = parse(secondBytes, secondRecords);
-    }
+  {
+    const WorkBeside secondHalf(
+        [&] {
+          second = parse(secondBytes, PartOutput<Record>{secondRecords, secondGaps, 0,
+                                                         secondBytes.data() + secondBytes.size()});
+        },
+        !secondBytes.empty());
+    const std::string_view firstBytes = bytes.substr(0, split);
+    first = parse(firstBytes, PartOutput<Record>{records, list.Gaps, list.Gaps.size(),
+                                                 firstBytes.data() + firstBytes.size()});
   }
-  first = parse(bytes.substr(0, split), records);
-  if (secondHalf.joinable())
-    secondHalf.join();
   if (first.BadLine != 0)
     return first;
+  for (Gap& gap : secondGaps)
+    gap.Before += records.size();
+  list.Gaps.insert(list.Gaps.end(), secondGaps.begin(), secondGaps.end());
   MakeRoom(records, secondRecords.size());
   records.insert(records.end(), secondRecords.begin(), secondRecords.end());
   if (second.BadLine != 0)
@@ -206,9 +202,9 @@ std::size_t ExpectedLines(std::string_view bytes) {
   return bytes.size() / (sample.size() / lineEnds) / 8 * 9 + 16;
 }
 
-Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& records,
+Result<void> ParseACNumLines(std::string_view bytes, ACNumRecordList& list,
                              std::string_view fileName) {
-  const ParsedPart parsed = ParseInto(bytes, records, ParseACNumPart);
+  const ParsedPart parsed = ParseInto(bytes, list, ParseACNumPart);
   if (parsed.BadLine == 0)
     return {};
   const std::string where = "line " + std::to_string(parsed.BadLine) + " of " + Quoted(fileName);
@@ -217,8 +213,8 @@ Result<void> ParseACNumLines(std::string_view bytes, std::vector<ACNumRecord>& r
   return FormatError(where + ": " + Shown(parsed.BadField) + " has no aircraft number");
 }
 
-void ParseAPLines(std::string_view bytes, std::vector<APRecord>& records) {
-  (void)ParseInto(bytes, records, ParseAPPart);
+void ParseAPLines(std::string_view bytes, APRecordList& list) {
+  (void)ParseInto(bytes, list, ParseAPPart);
 }
 
 }  // namespace fw

@@ -52,12 +52,31 @@ struct APRecord {
   std::string_view Line;
 };
 
-// Records together with the bytes their views point into: the files read whole, and the storage
-// of lines the program rewrote. Moving a list keeps every view valid.
+// A run of lines that are not entries (blank lines and comment lines) as it stands in a file,
+// from the start of its first line to the end of its last, line ends included.
+// A run that one thread of the parser ends and the other begins is held as two gaps.
+struct Gap {
+  std::string_view Lines;
+  std::size_t Before = 0;  // how many records of the list come before it
+  bool Comments = false;   // holds a comment line, not only blank ones
+};
+
+// Where the records and gaps of one of the files read into a list start.
+struct ListedFile {
+  std::size_t FirstRecord = 0;
+  std::size_t FirstGap = 0;
+  bool ByteOrderMark = false;  // the file started with one
+};
+
+// Records together with the bytes their views point into (the files read whole, and the storage
+// of lines the program rewrote), the gaps between them and where each file began. Moving a list
+// keeps every view valid.
 template <typename Record>
 struct RecordList {
   std::vector<Record> Records;
   std::vector<ByteBuffer> Storage;
+  std::vector<Gap> Gaps;
+  std::vector<ListedFile> Files;
 };
 
 using ACNumRecordList = RecordList<ACNumRecord>;

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <system_error>
 #include <thread>
 #include <utility>
 
+#include "platform/WorkBeside.h"
 #include "records/TextOrder.h"
 
 namespace fw {
@@ -261,17 +261,10 @@ void SortRange(std::vector<typename Keys::Record>& a, std::ptrdiff_t insertFrom,
     return;
   }
   const auto [i, j] = Partition<Keys>(a, quickFrom, right);
-  std::thread leftPart;
-  try {
-    leftPart = std::thread([&a, insertFrom, quickFrom, j = j, depthLeft, splits] {
-      SortRange<Keys>(a, insertFrom, quickFrom, j, depthLeft, splits - 1);
-    });
-  } catch (const std::system_error&) {
-    SortRange<Keys>(a, insertFrom, quickFrom, j, depthLeft, 0);
-  }
+  const WorkBeside leftPart([&a, insertFrom, quickFrom, j = j, depthLeft, splits] {
+    SortRange<Keys>(a, insertFrom, quickFrom, j, depthLeft, splits - 1);
+  });
   SortRange<Keys>(a, j + 1, i + 1, right, depthLeft, splits - 1);
-  if (leftPart.joinable())
-    leftPart.join();
 }
 
 template <typename Keys>

@@ -13,23 +13,6 @@ bool IsBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// True when no entry follows in what the splitter has not yet walked.
-bool NothingFollows(LineSplitter rest) {
-  std::string_view line;
-  while (rest.Next(line)) {
-    if (!IsBlankLine(line))
-      return false;
-  }
-  return true;
-}
-
-Error NoName(const LineSplitter& lines, std::string_view fileName) {
-  if (NothingFollows(lines))
-    return FormatError(Quoted(fileName) + ": the last entry has no name");
-  return FormatError("line " + std::to_string(lines.LineNumber()) + " of " + Quoted(fileName) +
-                     ": the entry has no name");
-}
-
 Result<CodeTable> LoadCodeTable(const std::string& folder, std::string_view fileName,
                                 FileSystem& fs) {
   auto bytes = fs.ReadFile(folder + std::string(fileName));
@@ -54,19 +37,33 @@ Result<CodeTable> ParseCodeTable(ByteBuffer bytes, std::string_view fileName) {
   const std::string_view text = table.Storage.view();
   table.Records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
 
-  LineSplitter lines(text);
-  std::string_view line;
-  while (lines.Next(line)) {
+  // The first entry without a name, and whether another entry follows it: the message names
+  // its line only then.
+  std::size_t nameless = 0;
+  bool entryFollows = false;
+  ForEachLine(text, [&](std::string_view line, std::size_t number) {
     if (IsBlankLine(line))
-      continue;
+      return true;
+    if (nameless != 0) {
+      entryFollows = true;
+      return false;
+    }
     // The reader rewrites the line's bytes where quotes are dropped: the storage is ours.
     char* const begin = table.Storage.data() + (line.data() - text.data());
     DelimitedFieldReader fields(std::span<char>(begin, line.size()));
     CodeRecord record;
     fields.Next(record.Code);
     if (!fields.Next(record.Name))
-      return NoName(lines, fileName);
-    table.Records.push_back(record);
+      nameless = number;
+    else
+      table.Records.push_back(record);
+    return true;
+  });
+  if (nameless != 0 && !entryFollows)
+    return FormatError(Quoted(fileName) + ": the last entry has no name");
+  if (nameless != 0) {
+    return FormatError("line " + std::to_string(nameless) + " of " + Quoted(fileName) +
+                       ": the entry has no name");
   }
   return table;
 }

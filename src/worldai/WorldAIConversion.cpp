@@ -27,17 +27,18 @@ Result<void> ConvertLines(std::string_view input, const CodeTable& aircraftCodes
                           const CodeTable& airlineCodes, std::string& output) {
   // Names are usually longer than the codes they replace.
   output.reserve(input.size() + input.size() / 2);
-  LineSplitter lines(input);
-  std::string_view line;
-  while (lines.Next(line)) {
-    if (auto converted = ConvertWorldAILine(TrimSpaces(line), aircraftCodes, airlineCodes, output);
-        !converted) {
-      return FormatError("line " + std::to_string(lines.LineNumber()) + " of " +
-                         Quoted(kWorldAIListFile) + ": " + converted.error().Message);
+  Result<void> converted;
+  ForEachLine(input, [&](std::string_view line, std::size_t number) {
+    converted = ConvertWorldAILine(TrimSpaces(line), aircraftCodes, airlineCodes, output);
+    if (!converted) {
+      converted = FormatError("line " + std::to_string(number) + " of " + Quoted(kWorldAIListFile) +
+                              ": " + converted.error().Message);
+      return false;
     }
     output += "\r\n";
-  }
-  return {};
+    return true;
+  });
+  return converted;
 }
 
 }  // namespace

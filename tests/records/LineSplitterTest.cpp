@@ -11,7 +11,8 @@ namespace {
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
 
-TEST(LineSplitter, EndsLinesAtCrLfLoneCrAndLoneLfKeepingEmptyOnesAndOtherBytes) {
+TEST(ForEachLine, EndsLinesAtCrLfLoneCrAndLoneLfKeepingEmptyOnesAndOtherBytes) {
+  const std::string wide(62, 'w');  // puts a CR LF across the first 64 bytes' end
   const std::pair<std::string, Lines> cases[] = {
       {"a,1\r\nb,2\r\n", {"a,1", "b,2"}},
       {"a\rb\rc", {"a", "b", "c"}},
@@ -25,17 +26,27 @@ TEST(LineSplitter, EndsLinesAtCrLfLoneCrAndLoneLfKeepingEmptyOnesAndOtherBytes) 
       {"a\r\r\nb", {"a", "", "b"}},
       {"\r\n\r\na", {"", "", "a"}},
       {"AC#1,\xE9\t\0x\r\n"s, {"AC#1,\xE9\t\0x"s}},
+      {"x" + wide + "\r\n" + wide + "\n\r" + wide, {"x" + wide, wide, "", wide}},
   };
   for (const auto& [bytes, expected] : cases) {
     SCOPED_TRACE(testing::PrintToString(bytes));
-    LineSplitter splitter(bytes);
     Lines lines;
-    for (std::string_view line; splitter.Next(line);) {
+    const std::size_t count = ForEachLine(bytes, [&lines](std::string_view line, std::size_t n) {
       lines.emplace_back(line);
-      EXPECT_EQ(splitter.LineNumber(), lines.size());
-    }
+      return n == lines.size();
+    });
     EXPECT_EQ(lines, expected);
+    EXPECT_EQ(count, expected.size());
   }
+  // Stops at the line where visit says so.
+  Lines seen;
+  EXPECT_EQ(ForEachLine("a\nb\nc",
+                        [&seen](std::string_view line, std::size_t) {
+                          seen.emplace_back(line);
+                          return line != "b";
+                        }),
+            2u);
+  EXPECT_EQ(seen, (Lines{"a", "b"}));
 }
 
 }  // namespace
