@@ -40,8 +40,10 @@ std::string Outcome(Operation operation, const std::vector<std::string>& inputs)
   if (!outcome) {
     std::string description = outcome.error().Message;
     for (std::size_t k = 0; k < inputs.size(); ++k) {
+      std::string marker = "<";
+      marker += std::to_string(k + 1) + '>';
       for (std::size_t at; (at = description.find(request.Inputs[k])) != std::string::npos;)
-        description.replace(at, request.Inputs[k].size(), "<" + std::to_string(k + 1) + ">");
+        description.replace(at, request.Inputs[k].size(), marker);
     }
     EXPECT_FALSE(std::filesystem::exists(request.Output));
     return description;
