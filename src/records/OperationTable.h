@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "records/Operation.h"
@@ -174,13 +173,6 @@ inline constexpr std::array<OperationInfo, 8> kOperations{{
 // The table's entry for an operation.
 constexpr const OperationInfo& InfoOf(Operation operation) {
   return kOperations[static_cast<std::size_t>(operation)];
-}
-
-// The operation of a number as TypeOfOperation holds it; nothing for a number without one.
-constexpr std::optional<Operation> OperationOfNumber(std::int32_t number) {
-  if (number < 0 || static_cast<std::size_t>(number) >= kOperations.size())
-    return std::nullopt;
-  return kOperations[static_cast<std::size_t>(number)].Code;
 }
 
 // The wait text an operation shows before a step.
