@@ -21,10 +21,10 @@ HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)>& match) {
     HWND Found = nullptr;
   } search{match};
   const WNDENUMPROC visit = [](HWND window, LPARAM data) -> BOOL {
-    auto& search = *reinterpret_cast<Search*>(data);
-    if (search.Match(window))
-      search.Found = window;
-    return search.Found == nullptr;
+    auto& state = *reinterpret_cast<Search*>(data);
+    if (state.Match(window))
+      state.Found = window;
+    return state.Found == nullptr;
   };
   if (parent != nullptr)
     EnumChildWindows(parent, visit, reinterpret_cast<LPARAM>(&search));
