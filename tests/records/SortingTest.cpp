@@ -94,7 +94,7 @@ TEST(Sorts, FollowThePlainPassesOnShortAndLongLists) {
     for (std::size_t i = 0; i < size; ++i) {
       ids.push_back(std::string("ABCDEFGH").substr(0, random() % 10));
       for (std::size_t c = random() % 4; c > 0; --c)
-        ids.back() += "A\x80z\t\x81"[random() % 5];
+        ids.back() += "A\x80z\t\x81\0"[random() % 6];
     }
     ExpectPlainOrder<APRecord>(
         ids, SortAPRecords, [](const auto& a, const auto& b) { return TextLess(a.APID, b.APID); });
