@@ -42,7 +42,7 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
   EXPECT_EQ(Boxes(), Events{"Aircraft # Change Success: 2 aircraft numbers successfully changed!"});
   EXPECT_EQ(m_ui.Events, (Events{"busy", "box: Aircraft # Change Success", "default"}));
   // Each step of both files is painted at once, over the shown frame.
-  EXPECT_EQ(m_view->WaitPaints.size(), 7u);
+  ASSERT_EQ(m_view->WaitPaints.size(), 7u);
   EXPECT_EQ(m_view->WaitPaints.back(), "Please Wait. Writing output file(s)...");
   EXPECT_FALSE(frameShownWithBox) << "the wait frame must be gone before the box";
   EXPECT_TRUE(m_view->Closed);

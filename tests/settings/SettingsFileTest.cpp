@@ -2,11 +2,18 @@
 
 #include <filesystem>
 
+#include "settings/InputList.h"
 #include "settings/SettingsFile.h"
 #include "support/TempFolder.h"
 
 namespace fw {
 namespace {
+
+// Only the CR LF pair separates names; a comma in a name is not escaped.
+TEST(InputList, IsStoredWithACommaForEachLineBreak) {
+  EXPECT_EQ(EncodeInputList("A\r\n\r\nB\nC\rD"), "A,,B\nC\rD");
+  EXPECT_EQ(DecodeInputList("A,,B\nC\rD"), "A\r\n\r\nB\nC\rD");
+}
 
 class SettingsFileTest : public ::testing::Test {
  protected:
