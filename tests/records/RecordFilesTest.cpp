@@ -42,6 +42,15 @@ TEST(ReadACNumFile, AFileOfNothingOrOnlyEmptyLinesGivesNoRecords) {
   }
 }
 
+TEST(ReadACNumFile, KeepsLinesOfMegabytesWhole) {
+  TempFolder folder;
+  const std::string line = "AC#9," + std::string(6 << 20, 'x');
+  ACNumRecordList list;
+  ASSERT_TRUE(ReadACNumFile(list, folder.Write("fp.txt", line + "\r\nAC#1,a")));
+  ASSERT_EQ(list.Records.size(), 2u);
+  EXPECT_TRUE(list.Records[0].Line == line);
+}
+
 TEST(ReadACNumFile, AppendsAfterTheRecordsOfEarlierFiles) {
   TempFolder folder;
   ACNumRecordList list;
