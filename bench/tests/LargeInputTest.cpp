@@ -14,7 +14,6 @@
 #include "records/Layout.h"
 #include "records/Operations.h"
 #include "records/RecordFiles.h"
-#include "records/Sorting.h"
 #include "records/TextOrder.h"
 #include "support/TempFolder.h"
 
@@ -31,42 +30,6 @@ std::vector<const char*> Identities(const auto& records) {
   for (const auto& record : records)
     identities.push_back(record.Line.data());
   return identities;
-}
-
-TEST(LargeLists, SortsMatchTheSingleThreadedPasses) {
-  std::mt19937 random(7);
-  const auto last = static_cast<std::ptrdiff_t>(kManyRecords) - 1;
-  for (const std::int32_t range : {1, 3, 1000, 1 << 30}) {
-    std::vector<ACNumRecord> records;
-    for (std::size_t i = 0; i < kManyRecords; ++i)
-      records.push_back({static_cast<std::int32_t>(random() % range) - range / 2,
-                         std::string_view(kStorage.data() + i, 1)});
-    std::vector<ACNumRecord> expected = records;
-    QuickSortACNumRecords(expected, 4, 0, last);
-    InsertionSortACNumRecords(expected, 0, last);
-    SortACNumRecords(records);
-    EXPECT_EQ(Identities(records), Identities(expected)) << "keys in a range of " << range;
-  }
-  // IDs of characters whose byte order differs from their text order (0x80 is the euro sign,
-  // 0x81 stays 0x81), of lengths around the eight characters packed for comparison, many
-  // differing only late.
-  const std::string alphabet = "A a0 \x80\x81\x9f\xa0";
-  std::vector<std::string> ids;
-  std::vector<APRecord> records;
-  for (std::size_t i = 0; i < kManyRecords; ++i) {
-    std::string id = "ABCDEF";
-    id.resize(random() % 12, 'B');
-    while (id.size() < 12 && random() % 3 != 0)
-      id += alphabet[random() % alphabet.size()];
-    ids.push_back(id);
-  }
-  for (std::size_t i = 0; i < kManyRecords; ++i)
-    records.push_back({ids[i], std::string_view(kStorage.data() + i, 1)});
-  std::vector<APRecord> expected = records;
-  QuickSortAPRecords(expected, 4, 0, last);
-  InsertionSortAPRecords(expected, 0, last);
-  SortAPRecords(records);
-  EXPECT_EQ(Identities(records), Identities(expected));
 }
 
 TEST(LargeLists, ArrangedBlocksKeepTheFirstOfEqualEntriesAndSortStably) {
@@ -205,66 +168,49 @@ TEST(LargeFiles, ParsingFindsThePlainlySplitLinesAndNamesABadLineByItsNumber) {
   }
 }
 
-TEST(LargeLists, WriteACNumFileWritesEachDistinctLineOnceInListOrder) {
-  // A long run of one number in which equal lines lie apart, then some megabytes of short runs,
-  // so that the writing is shared out in pieces, and the list is cut for two threads inside a run
-  // that the cut must not split. The first of equal lines is written, empty lines never.
-  std::vector<std::string> texts;
+// Megabytes of sorted records, so that the writing is shared out in pieces and the list is cut
+// for two threads inside runs that the cut must not split: a run of one number in which equal
+// lines lie apart, runs of up to three lines (some with an empty line), and one number (and ID) on
+// more than eight megabytes of lines, too long to gather as one piece. The first of equal lines is
+// written, empty lines never; of airports, the first line of each ID.
+TEST(LargeLists, WritersKeepTheFirstOfEqualLinesAcrossPieces) {
   std::vector<std::int32_t> numbers;
-  for (int i = 0; i < 40; ++i) {
-    texts.push_back(i % 7 == 3 ? "" : "AC#5,leg " + std::to_string(i % 9));
-    numbers.push_back(5);
-  }
-  const std::string padding(60, 'p');
-  for (int n = 6; n < 40000; ++n) {
-    for (int copy = 0; copy < n % 4; ++copy) {
-      texts.push_back("AC#" + std::to_string(n) + "," + std::to_string(copy % 2) + padding);
-      numbers.push_back(n);
-    }
-  }
-  // One number on more than eight megabytes of lines, most of them distinct: too long to gather
-  // as one piece.
-  for (int i = 0; i < 120'000; ++i) {
-    texts.push_back("AC#50000,leg " + std::to_string(i % 100'000) + padding);
-    numbers.push_back(50000);
-  }
-  std::vector<ACNumRecord> records;
-  std::string expected;
-  std::set<std::string_view> seen{""};
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    records.push_back({numbers[i], texts[i]});
-    if (seen.insert(texts[i]).second)
-      expected += texts[i] + "\r\n";
-  }
-  test::TempFolder folder;
-  ASSERT_TRUE(WriteACNumFile(records, folder.Name("out.txt")));
-  EXPECT_TRUE(test::ReadBytes(folder.Name("out.txt")) == expected);
-}
-
-TEST(LargeLists, WriteAPFileWritesTheFirstLineOfEachIdAcrossPieces) {
-  // Megabytes of sorted airports, so that the writing is shared out in pieces: groups of one to
-  // three lines an ID, and one ID on more lines than a piece holds.
-  std::vector<std::string> ids;
   std::vector<std::string> lines;
+  const auto add = [&](int number, std::string line) {
+    numbers.push_back(number);
+    lines.push_back(std::move(line));
+  };
   const std::string padding(60, 'p');
-  for (int n = 0; n < 30000; ++n) {
-    const std::string id = "K" + std::to_string(100000 + n);
-    const int copies = n == 15000 ? 40000 : 1 + n % 3;
-    for (int copy = 0; copy < copies; ++copy) {
-      ids.push_back(id);
-      lines.push_back(id + "," + std::to_string(copy) + padding);
-    }
+  for (int i = 0; i < 40; ++i)
+    add(5, i % 7 == 3 ? "" : "AC#5,leg " + std::to_string(i % 9));
+  for (int n = 6; n < 40000; ++n) {
+    for (int copy = 0; copy < n % 4; ++copy)
+      add(n, copy == 2 && n % 8 == 3
+                 ? ""
+                 : "AC#" + std::to_string(n) + "," + std::to_string(copy % 2) + padding);
   }
-  std::vector<APRecord> records;
-  std::string expected;
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    records.push_back({ids[i], lines[i]});
-    if (i == 0 || ids[i] != ids[i - 1])
+  for (int i = 0; i < 120'000; ++i)
+    add(50000, "AC#50000,leg " + std::to_string(i % 100'000) + padding);
+  std::vector<std::string> ids;  // "K" and the number in five digits: text order is number order
+  for (const std::int32_t n : numbers)
+    ids.push_back("K" + std::to_string(100000 + n));
+  std::vector<ACNumRecord> records;
+  std::vector<APRecord> airports;
+  std::string expected, expectedAirports;
+  std::set<std::string_view> seen{""};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    records.push_back({numbers[i], lines[i]});
+    airports.push_back({ids[i], lines[i]});
+    if (seen.insert(lines[i]).second)
       expected += lines[i] + "\r\n";
+    if (i == 0 || ids[i] != ids[i - 1])
+      expectedAirports += lines[i] + "\r\n";
   }
   test::TempFolder folder;
-  ASSERT_TRUE(WriteAPFile(records, folder.Name("ap.txt")));
-  EXPECT_TRUE(test::ReadBytes(folder.Name("ap.txt")) == expected);
+  ASSERT_TRUE(WriteACNumFile(records, folder.Name("fp.txt")));
+  EXPECT_TRUE(test::ReadBytes(folder.Name("fp.txt")) == expected);
+  ASSERT_TRUE(WriteAPFile(airports, folder.Name("ap.txt")));
+  EXPECT_TRUE(test::ReadBytes(folder.Name("ap.txt")) == expectedAirports);
 }
 
 // A large input is mapped from the system's cache rather than read: sorting a file onto itself

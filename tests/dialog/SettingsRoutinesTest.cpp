@@ -56,17 +56,6 @@ TEST_F(RememberTest, NumberChangeNeverTouchesOutputFiles) {
   EXPECT_EQ(text.find("typed but hidden"), std::string::npos) << text;
 }
 
-TEST_F(RememberTest, HandWrittenSettingsAreOffered) {
-  WriteBytes(Path("Fleetwright.ini"),
-             "[INPUTFILES]\r\nsortapfile=C:\\ap.txt\r\nMergeACFiles=C:\\a1.txt,C:\\a2.txt\r\n"
-             "[outputfiles]\r\nSortAPFile=C:\\ap sorted.txt\r\n");
-  Open(Operation::SortAirports);
-  EXPECT_EQ(Input(), "C:\\ap.txt");
-  EXPECT_EQ(Output(), "C:\\ap sorted.txt");
-  Open(Operation::MergeAircraft);
-  EXPECT_EQ(Input(), "C:\\a1.txt\r\nC:\\a2.txt");
-}
-
 // An installed program keeps the user's names in the user's own folder, and reads the file beside
 // it only while the user has none.
 TEST_F(RememberTest, AUserFolderHoldsTheUsersOwnSettings) {

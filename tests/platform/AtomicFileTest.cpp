@@ -7,43 +7,23 @@
 #include <vector>
 
 #include "platform/AtomicFile.h"
-#include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace fw {
 namespace {
 
-using test::FileStep;
 using test::ReadBytes;
 using test::TempFolder;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// Writes the pieces through a writer and commits: the first half appended one by one, the rest
-// in four parts filled on two threads.
-Result<void> WriteFile(FileSystem& fileSystem, const std::string& target,
-                       const std::vector<std::string>& pieces) {
+// Writes bytes through a writer and commits.
+Result<void> WriteFile(FileSystem& fileSystem, const std::string& target, std::string_view bytes) {
   auto writer = AtomicFileWriter::Create(fileSystem, target);
-  const std::size_t half = pieces.size() / 2;
-  for (std::size_t i = 0; writer && i < half; ++i) {
-    if (auto appended = writer.value().Append(pieces[i]); !appended)
-      return appended;
-  }
   if (!writer)
     return writer.error();
-  constexpr std::size_t kParts = 4;
-  const std::size_t partSize = (pieces.size() - half + kParts - 1) / kParts;
-  auto part = [&](std::size_t k) {
-    std::string text;
-    for (std::size_t i = half + k * partSize;
-         i < std::min(half + (k + 1) * partSize, pieces.size()); ++i)
-      text += pieces[i];
-    return text;
-  };
-  auto filled = writer.value().AppendPieces(
-      kParts, [&](std::size_t k) { return part(k).size(); },
-      [&](std::size_t k, char* bytes) { return part(k).copy(bytes, std::string::npos); });
-  return filled ? writer.value().Commit() : filled;
+  const Result<void> appended = writer.value().Append(bytes);
+  return appended ? writer.value().Commit() : appended;
 }
 
 unsigned ModeOf(const std::string& path) {
@@ -54,51 +34,6 @@ unsigned ModeOf(const std::string& path) {
 
 // A mode no new file gets by default (new files never get execute bits), so keeping it is seen.
 constexpr unsigned kUnusualMode = 0750;
-
-class AtomicFileWriterFailure : public testing::TestWithParam<std::pair<FileStep, const char*>> {};
-
-// Fails the first call of the step, then the second, and so on until the step is no longer
-// called: each failure must leave the target as it was and no temporary file behind; the run
-// that no longer fails must replace the target with every piece in order.
-TEST_P(AtomicFileWriterFailure, KeepsTheTargetOnEachFailureAndReplacesItOtherwise) {
-  const auto [step, what] = GetParam();
-  TempFolder folder;
-  const std::string target = folder.Write("out.txt", "old bytes\r\n");
-  // Short lines filling two and a half blocks, a piece larger than a block, and a tail.
-  std::vector<std::string> pieces;
-  for (int i = 0; i < 25000; ++i)
-    pieces.push_back("AC#" + std::to_string(i) + std::string(90, 'a' + i % 26) + "\r\n");
-  pieces.push_back(std::string(2 << 20, 'x'));
-  pieces.push_back("tail\r\n");
-  int failures = 0;
-  for (int nth = 1;; ++nth) {
-    test::FaultyFileSystem faulty;
-    faulty.FailAt(step, nth);
-    const Result<void> written = WriteFile(faulty, target, pieces);
-    EXPECT_EQ(folder.Entries(), Names{"out.txt"}) << "call " << nth;
-    EXPECT_EQ(faulty.Schedule().Faults(), Names{}) << "call " << nth;
-    if (faulty.Calls(step) < nth) {
-      ASSERT_TRUE(written);
-      std::string expected;
-      for (const std::string& piece : pieces)
-        expected += piece;
-      EXPECT_TRUE(ReadBytes(target) == expected);
-      break;
-    }
-    ++failures;
-    ASSERT_FALSE(written) << "call " << nth;
-    EXPECT_EQ(written.error().Message, test::InjectedFault(what, target));
-    EXPECT_EQ(ReadBytes(target), "old bytes\r\n") << "call " << nth;
-  }
-  // The content spans several blocks, so a write can fail at the start, middle or end.
-  EXPECT_GE(failures, step == FileStep::Write ? 3 : 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachStep, AtomicFileWriterFailure,
-                         testing::Values(std::pair{FileStep::CreateTempFile, "cannot create"},
-                                         std::pair{FileStep::Write, "cannot write"},
-                                         std::pair{FileStep::FlushAndClose, "cannot write"},
-                                         std::pair{FileStep::ReplaceTarget, "cannot replace"}));
 
 // Pieces are written a page at a time, with what is left over carried into the next piece's
 // write: pieces shorter than the rest of a page, empty ones and a last one left over all arrive.
@@ -130,7 +65,7 @@ TEST(AtomicFileWriter, KeepsAnExistingTargetsPermissions) {
   TempFolder folder;
   const std::string target = folder.Write("out.txt", "old\r\n");
   fs::permissions(target, static_cast<fs::perms>(kUnusualMode));
-  ASSERT_TRUE(WriteFile(NativeFileSystem(), target, {"new\r\n"}));
+  ASSERT_TRUE(WriteFile(NativeFileSystem(), target, "new\r\n"));
   EXPECT_EQ(ModeOf(target), kUnusualMode);
 
   ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), target, folder.Name("new.BAK")));
@@ -146,7 +81,7 @@ TEST(AtomicFileWriter, RefusesToReplaceAWriteProtectedFile) {
   TempFolder folder;
   const std::string target = folder.Write("out.txt", "protected\r\n");
   fs::permissions(target, static_cast<fs::perms>(0444));
-  const Result<void> written = WriteFile(NativeFileSystem(), target, {"new\r\n"});
+  const Result<void> written = WriteFile(NativeFileSystem(), target, "new\r\n");
   ASSERT_FALSE(written);
   EXPECT_EQ(written.error().Message, "cannot write \"" + target + "\": Permission denied");
   EXPECT_EQ(ReadBytes(target), "protected\r\n");
@@ -162,7 +97,7 @@ TEST(AtomicFileWriter, WritesThroughASymbolicLinkToTheFileItNames) {
   const std::string file = real.Write("fp.txt", "old\r\n");
   const fs::path link = links.Path() / "fp.txt";
   fs::create_symlink(fs::relative(file, links.Path()), link);
-  ASSERT_TRUE(WriteFile(NativeFileSystem(), link.string(), {"new\r\n"}));
+  ASSERT_TRUE(WriteFile(NativeFileSystem(), link.string(), "new\r\n"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadBytes(file), "new\r\n");
   EXPECT_EQ(real.Entries(), Names{"fp.txt"});

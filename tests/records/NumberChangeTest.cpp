@@ -55,11 +55,6 @@ Message Changed(int count) {
                  std::to_string(count) + " aircraft numbers successfully changed!"};
 }
 
-Message Failed(const std::string& description) {
-  return Message{MessageIcon::Critical, "Error",
-                 "Error during aircraft # change.\r\n" + description};
-}
-
 TEST(ChangeACNumbers, RenumbersEveryListedFileAfterBackingItUp) {
   TempFolder folder;
   const std::string first = folder.Write("a.txt", "AC#5,a\r\nAC#3,b\r\n\r\nAC#5,c");
@@ -143,20 +138,6 @@ TEST(ChangeACNumbers, RebuildsTheFirstFieldOnlyAndRewritesEveryFile) {
     EXPECT_EQ(ReadBytes(file), after);
     EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
   }
-}
-
-TEST(ChangeACNumbers, AFailureStopsAtTheFileWhereItHappens) {
-  TempFolder folder;
-  const std::string first = folder.Write("a.txt", "AC#5,a");
-  const std::string second = folder.Write("b.txt", "AC#5,b\r\nAC#x,b\r\n");
-  const std::string third = folder.Write("c.txt", "AC#5,c\r\nAC#5,c\r\n");
-  EXPECT_EQ(Change(first + "\r\n" + second + "\r\n" + third, "5", "7").outcome,
-            Failed("line 2 of \"" + second + "\": \"AC#x\" has no aircraft number"));
-  EXPECT_EQ(ReadBytes(first), "AC#7,a\r\n");
-  EXPECT_EQ(ReadBytes(first + ".BAK"), "AC#5,a");
-  EXPECT_EQ(ReadBytes(second), "AC#5,b\r\nAC#x,b\r\n");
-  EXPECT_EQ(ReadBytes(third), "AC#5,c\r\nAC#5,c\r\n");
-  EXPECT_EQ(folder.Entries(), (Texts{"a.txt", "a.txt.BAK", "b.txt", "b.txt.BAK", "c.txt"}));
 }
 
 }  // namespace

@@ -72,24 +72,6 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
   }
 }
 
-TEST(SortFlightPlans, WritesOverItsOwnInputInTheQuickPassOrderAmongEqualNumbers) {
-  TempFolder folder;
-  const std::string file =
-      folder.Write("fp.txt", "\r\nAC#5,a\r\nAC#3,b\nAC#5,c\r\n\r\nAC#1,d\rAC#5,e\r\nAC#2,f");
-  EXPECT_EQ(Performed(Operation::SortFlightPlans, file, file).outcome.Icon,
-            MessageIcon::Information);
-  EXPECT_EQ(ReadBytes(file), "AC#1,d\r\nAC#2,f\r\nAC#3,b\r\nAC#5,c\r\nAC#5,e\r\nAC#5,a\r\n");
-  EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
-}
-
-TEST(SortAirports, KeepsTheFirstOfEqualIdsInSortedOrder) {
-  TempFolder folder;
-  // The empty line does not end the data; " E " is the ID E.
-  const std::string input = folder.Write("ap.txt", "E,a\r\n\r\nC,b\r\n E ,c\r\nA,d\r\nE,e\r\nB,f");
-  const Performed run(Operation::SortAirports, input, folder.Name("out.txt"));
-  EXPECT_EQ(ReadBytes(folder.Name("out.txt")), "A,d\r\nB,f\r\nC,b\r\n E ,c\r\n");
-}
-
 TEST(MergeAircraft, SkipsBlankNamesAndMergesSharedLinesAndRepeatedFilesOnce) {
   TempFolder folder;
   const std::string first = folder.Write("a.txt", "AC#4,x\r\nAC#1,a\r\n");

@@ -16,11 +16,6 @@ class MainWindowTest : public ::testing::Test {
   frmMain m_window{m_view, m_ui.Services(), m_ui.App()};
 };
 
-TEST(MainWindowTitle, ShowsMajorAndMinorAsWholeNumbers) {
-  EXPECT_EQ(MainWindowTitle(1, 0), "Fleetwright v1.0");
-  EXPECT_EQ(MainWindowTitle(2, 10), "Fleetwright v2.10");
-}
-
 TEST_F(MainWindowTest, EachButtonOpensItsOperationFreshAndClosingBringsTheWindowBack) {
   EXPECT_EQ(m_view.Title, "Fleetwright v1.0");
   const std::pair<MainControl, Operation> buttons[] = {
