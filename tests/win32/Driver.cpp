@@ -5,38 +5,31 @@
 #include <fstream>
 #include <thread>
 
-#include "win32/WindowsApi.h"
-
 namespace fw::win32::test {
 namespace {
 
-// The name box of the folder dialog (IFileDialog).
-constexpr int kItemDialogName = edt1;
-
-// The first window among parent's descendants (the top-level windows when parent is null) that
-// match accepts; nullptr when there is none.
-HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)>& match) {
-  struct Search {
-    const std::function<bool(HWND)>& Match;
-    HWND Found = nullptr;
-  } search{match};
-  const WNDENUMPROC visit = [](HWND window, LPARAM data) -> BOOL {
-    auto& state = *reinterpret_cast<Search*>(data);
-    if (state.Match(window))
-      state.Found = window;
-    return state.Found == nullptr;
-  };
-  if (parent != nullptr)
-    EnumChildWindows(parent, visit, reinterpret_cast<LPARAM>(&search));
-  else
-    EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+// The first window that match accepts among parent's descendants, or among the top-level windows
+// when parent is null; nullptr when there is none.
+template <typename Match>
+HWND FindWindowWhere(HWND parent, const Match& match) {
+  for (HWND child = nullptr; (child = FindWindowExW(parent, child, nullptr, nullptr)) != nullptr;) {
+    const HWND found = match(child) ? child : parent ? FindWindowWhere(child, match) : nullptr;
+    if (found != nullptr)
+      return found;
+  }
+  return nullptr;
 }
 
 bool IsOurs(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   return process == GetCurrentProcessId() && IsWindowVisible(window);
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
 }
 
 // Text for the log: UTF-16 as UTF-8.
@@ -54,9 +47,9 @@ bool Describe(HWND window) {
     // The title as stored: asking the window could hang with its thread.
     wchar_t title[256] = {};
     InternalGetWindowText(window, title, 256);
-    std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(Driver::ClassName(window)).c_str(),
+    std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(ClassName(window)).c_str(),
                 Utf8(title).c_str(), IsWindowEnabled(window) ? "" : " (disabled)",
-                Utf8(Driver::ClassName(GetWindow(window, GW_OWNER))).c_str());
+                Utf8(ClassName(GetWindow(window, GW_OWNER))).c_str());
   }
   return false;
 }
@@ -112,21 +105,45 @@ bool Driver::WaitUntilEnabled(HWND owner) const {
                              static_cast<UINT>(m_timeout.count()), nullptr) != 0;
 }
 
+bool Driver::SaveScreenshot(HWND window, const std::filesystem::path& file) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = rect.right - rect.left;
+  header.biHeight = rect.bottom - rect.top;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  const DWORD size = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
+  void* bits = nullptr;
+  const HDC windowDc = GetWindowDC(window);
+  const HDC memoryDc = CreateCompatibleDC(windowDc);
+  const HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header),
+                                          DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+  const bool copied =
+      BitBlt(memoryDc, 0, 0, header.biWidth, header.biHeight, windowDc, 0, 0, SRCCOPY) != 0;
+  GdiFlush();
+  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+  const BITMAPFILEHEADER fileHeader{0x4D42 /* "BM" */, offset + size, 0, 0, offset};
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(memoryDc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  ReleaseDC(window, windowDc);
+  return copied && out.good();
+}
+
 HWND Driver::FindControl(HWND parent, int id) {
   return FindWindowWhere(parent, [&](HWND window) { return GetDlgCtrlID(window) == id; });
 }
 
 std::wstring Driver::Text(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-std::wstring Driver::ClassName(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
+  wchar_t text[4096] = {};
+  return {text, static_cast<std::size_t>(GetWindowTextW(window, text, 4096))};
 }
 
 HWND Driver::Focus(HWND window) {
@@ -154,74 +171,34 @@ void Driver::DropFiles(HWND window, POINT point, const std::vector<std::wstring>
   for (const std::wstring& name : names)
     list.append(name).push_back(L'\0');
   list.push_back(L'\0');
-  const std::size_t size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
   // The receiver's DragFinish frees the memory.
-  const HGLOBAL memory = GlobalAlloc(GHND, size);
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->pt = point;
-  drop->fWide = TRUE;
-  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(),
-              list.size() * sizeof(wchar_t));
+  *drop = DROPFILES{sizeof(DROPFILES), point, FALSE, TRUE};
+  std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
   GlobalUnlock(memory);
   PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-bool Driver::TypeFileName(HWND dialog, std::wstring_view name) {
+std::wstring Driver::CloseMessageBox(HWND box) {
+  // Windows and Wine both number a message box's text 0xFFFF.
+  const std::wstring shown = Text(box) + L": " + Text(GetDlgItem(box, 0xFFFF));
+  PostClick(GetDlgItem(box, IDOK));
+  return shown;
+}
+
+bool Driver::Answer(HWND dialog, std::wstring_view name) {
   // The open-file dialog's name box is the edit inside cmb13 (under Wine a ComboBoxEx that holds a
-  // combo box that holds the edit); the folder dialog has a plain edit.
+  // combo box that holds the edit); the folder dialog has a plain edit, edt1.
   const HWND combo = GetDlgItem(dialog, cmb13);
   HWND box = combo == nullptr
-                 ? nullptr
+                 ? GetDlgItem(dialog, edt1)
                  : FindWindowWhere(combo, [](HWND window) { return ClassName(window) == L"Edit"; });
-  if (box == nullptr)
-    box = GetDlgItem(dialog, kItemDialogName);
-  if (box == nullptr)
-    return false;
-  SetText(box, name);
-  return true;
-}
-
-bool Driver::WaitUntilPainted(HWND window) const {
-  // The paints are sent to the window's thread and run before this returns.
-  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
-                             static_cast<UINT>(m_timeout.count()), nullptr) != 0;
-}
-
-bool Driver::SaveScreenshot(HWND window, const std::filesystem::path& file) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  const int stride = (width * 3 + 3) & ~3;
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  void* bits = nullptr;
-  const HDC windowDc = GetWindowDC(window);
-  const HDC memoryDc = CreateCompatibleDC(windowDc);
-  const HBITMAP bitmap = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header),
-                                          DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-  const bool copied = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != 0;
-  GdiFlush();
-  BITMAPFILEHEADER fileHeader{};
-  fileHeader.bfType = 0x4D42;  // "BM"
-  fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
-  fileHeader.bfSize = fileHeader.bfOffBits + static_cast<DWORD>(stride * height);
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * height);
-  SelectObject(memoryDc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memoryDc);
-  ReleaseDC(window, windowDc);
-  return copied && out.good();
+  if (!name.empty() && box != nullptr)
+    SetText(box, name);
+  // Sent to the dialog itself: a toolbar of the file dialog has the id of its Open button too.
+  PostMessageW(dialog, WM_COMMAND, name.empty() || box == nullptr ? IDCANCEL : IDOK, 0);
+  return box != nullptr;
 }
 
 }  // namespace fw::win32::test

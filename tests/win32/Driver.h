@@ -1,12 +1,9 @@
 #pragma once
 
-// Drives the window program from a second thread of its own process, as a user would: finds
-// windows and controls, types with WM_SETTEXT, clicks, answers the system's dialogs, and counts
-// checks. Traps it keeps away from its callers:
-// - a click that opens a modal window must be posted (PostClick): a sent click would not return
-//   before the modal window closed;
-// - once a modal window is gone its owner is enabled a moment later, and the code behind the
-//   click goes on after that: wait for the state the click leads to, not for the window to vanish.
+// Drives the window program from a second thread of its own process, as a user would. Traps it
+// keeps from its callers: a click that opens a modal window must be posted (PostClick), as a sent
+// one returns only when that window closes; and once a modal window is gone its owner is enabled a
+// moment later, before the code behind the click goes on: wait for the state the click leads to.
 
 #include <chrono>
 #include <filesystem>
@@ -28,7 +25,7 @@ class Driver {
   // Waits give up after timeout.
   explicit Driver(std::chrono::milliseconds timeout = 10s) : m_timeout(timeout) {}
 
-  // Records a check and prints it; returns condition.
+  // Records and prints a check, with the windows on the screen when it fails; returns condition.
   bool Check(bool condition, std::string_view what);
   // Checks that actual is expected; prints both when they differ.
   bool CheckText(std::wstring_view actual, std::wstring_view expected, std::string_view what);
@@ -37,40 +34,40 @@ class Driver {
 
   // Polls condition until it holds (true) or the timeout passes (false).
   bool WaitFor(const std::function<bool()>& condition) const;
-  // A visible top-level window of the class (owned by owner, when given) other than except;
+  // A visible window of this process of the class (owned by owner, when given) other than except;
   // nullptr on timeout.
   HWND WaitForWindow(std::wstring_view className, HWND owner = nullptr,
                      HWND except = nullptr) const;
-  // A system dialog (message box, file or folder dialog) that owner opened, other than except
-  // (the one just answered, which takes a moment to go); nullptr on timeout.
+  // A message box or file or folder dialog that owner opened, other than except (the one just
+  // answered, which takes a moment to go); nullptr on timeout.
   HWND WaitForDialog(HWND owner, HWND except = nullptr) const {
     return WaitForWindow(L"#32770", owner, except);
   }
   // Waits until owner takes input again after its modal window closed, and its thread is idle.
   bool WaitUntilEnabled(HWND owner) const;
 
-  // The first descendant of parent with the control id; nullptr when none.
-  static HWND FindControl(HWND parent, int id);
   // The control of a design table's enum (win32::Window numbers them from kFirstControlId).
   template <typename Control>
   requires std::is_enum_v<Control>
   static HWND FindControl(HWND parent, Control control) {
     return FindControl(parent, kFirstControlId + static_cast<int>(control));
   }
+  // The first descendant of parent with the control id; nullptr when none.
+  static HWND FindControl(HWND parent, int id);
   static std::wstring Text(HWND window);
-  static std::wstring ClassName(HWND window);
   // The control that has the keyboard focus on window's thread.
   static HWND Focus(HWND window);
+  // Saves what the window shows now, frame included, as a 24-bit BMP; false when it cannot. It
+  // paints nothing itself, so it also shows a window whose thread is busy.
+  static bool SaveScreenshot(HWND window, const std::filesystem::path& file);
   // The client rectangle of control in window's client coordinates.
   static RECT ClientRect(HWND control, HWND window);
 
   static void SetText(HWND control, std::wstring_view text) {
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
   }
-  // Clicks a button and returns once its handler has run; never for a button that opens a modal
-  // window.
+  // Clicks a button and returns once its handler has run.
   static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-  // Clicks a button without waiting for its handler.
   static void PostClick(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
   // Presses a key in the control that has the focus.
   static void PressKey(HWND window, UINT key) { PostMessageW(Focus(window), WM_KEYDOWN, key, 1); }
@@ -78,23 +75,11 @@ class Driver {
   static void PointAt(HWND window);
   // Drops files on window at a point of its client area, as Explorer does.
   static void DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names);
-
-  // The text of a message box, as both Windows and Wine number it.
-  static std::wstring MessageBoxText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
-  // Presses a message box's OK button.
-  static void PressOk(HWND box) { PostClick(GetDlgItem(box, IDOK)); }
-  // Types a name into the name box of a file or folder dialog; false when it has none.
-  static bool TypeFileName(HWND dialog, std::wstring_view name);
-  // Presses a file or folder dialog's Open or Cancel button. Sent to the dialog itself: a toolbar
-  // of the file dialog has the id of its Open button too.
-  static void Accept(HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }
-  static void Cancel(HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }
-
-  // Waits until the window's thread has painted what was waiting to be painted.
-  bool WaitUntilPainted(HWND window) const;
-  // Saves what the window shows now, frame included, as a 24-bit BMP; false when it cannot. It
-  // paints nothing itself, so it also shows a window whose thread is busy.
-  static bool SaveScreenshot(HWND window, const std::filesystem::path& file);
+  // "Title: text" of a message box, which it then closes with OK.
+  static std::wstring CloseMessageBox(HWND box);
+  // Types name into a file or folder dialog and accepts it, or cancels it for no name; false when
+  // it has no name box.
+  static bool Answer(HWND dialog, std::wstring_view name);
 
  private:
   std::chrono::milliseconds m_timeout;

@@ -35,19 +35,13 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* crash) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// Closes the dialogs a failed step may have left open, then the program by its main window.
+// Closes the program by its main window; after a failure, with dialogs a failed step may have
+// left open, ends it at once instead.
 void CloseProgram(Driver& driver) {
-  const Driver now(0ms);
-  for (HWND dialog = now.WaitForDialog(nullptr); dialog != nullptr;
-       dialog = now.WaitForDialog(nullptr)) {
-    Driver::Cancel(dialog);
-    if (!driver.WaitFor([&] { return !IsWindowVisible(dialog); }))
-      break;
-  }
   const HWND window = FindWindowW(fw::kMainClassName, nullptr);
   PostMessageW(window, WM_CLOSE, 0, 0);
-  if (!driver.Check(driver.WaitFor([&] { return !IsWindow(window); }),
-                    "closing the main window ends the program"))
+  if (driver.Failed() > 0 || !driver.Check(driver.WaitFor([&] { return !IsWindow(window); }),
+                                           "closing the main window ends the program"))
     Exit(driver);
 }
 

@@ -9,7 +9,6 @@
 
 #include "records/OperationTable.h"
 #include "win32/TextConversion.h"
-#include "win32/WindowsApi.h"
 #include "win32/app/Win32MainWindow.h"
 
 namespace fw::win32::test {
@@ -18,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using enum MainControl;
 using enum DialogControl;
+using Names = std::vector<std::wstring>;
 
 std::string Read(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -26,6 +26,14 @@ std::string Read(const fs::path& file) {
 
 void Write(const fs::path& file, std::string_view bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Names in the work folder, one a line, as the dialog's boxes hold them.
+std::wstring Lines(const Setting& setting, const Names& names) {
+  std::wstring lines;
+  for (const std::wstring& name : names)
+    lines += (lines.empty() ? L"" : L"\r\n") + (setting.Work / name).wstring();
+  return lines;
 }
 
 HWND MainWindow() {
@@ -57,36 +65,33 @@ std::wstring CloseBox(Driver& driver, HWND owner, HWND except = nullptr, bool ow
   const HWND box = driver.WaitForDialog(owner, except);
   if (box == nullptr)
     return L"(no message box)";
-  const std::wstring shown = Driver::Text(box) + L": " + Driver::MessageBoxText(box);
-  Driver::PressOk(box);
+  const std::wstring shown = Driver::CloseMessageBox(box);
   return !ownerStays || driver.WaitUntilEnabled(owner) ? shown : L"(the box stays)";
 }
 
-// Clicks the button and answers the file or folder dialog it opens: name typed in and accepted,
-// or Cancel for no name. Returns the dialog; seen, when given, gets its title and file type.
+// Clicks the button and answers the file or folder dialog it opens with name, or cancels it for
+// no name. Returns the dialog; seen, when given, gets its title and file type.
 HWND Browse(Driver& driver, HWND owner, HWND button, const std::wstring& name,
             std::wstring* seen = nullptr) {
   Driver::PostClick(button);
   const HWND dialog = driver.WaitForDialog(owner);
-  if (!driver.Check(dialog != nullptr, "a file dialog opens, owned by the window"))
-    return nullptr;
-  if (seen != nullptr)
+  if (dialog != nullptr && seen != nullptr)
     *seen = Driver::Text(dialog) + L" | " + Driver::Text(GetDlgItem(dialog, cmb1));
-  if (!name.empty() && driver.Check(Driver::TypeFileName(dialog, name), "it has a name box"))
-    Driver::Accept(dialog);
-  else
-    Driver::Cancel(dialog);
+  if (dialog != nullptr)
+    Driver::Answer(dialog, name);
   return dialog;
 }
 
-void SaveScreenshot(Driver& driver, HWND window, const fs::path& file) {
-  driver.Check(driver.WaitUntilPainted(window) && Driver::SaveScreenshot(window, file),
+void Shot(Driver& driver, HWND window, const fs::path& file) {
+  // Paints that are due are sent to the window's thread, and have run once it answers.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  driver.Check(driver.WaitUntilEnabled(window) && Driver::SaveScreenshot(window, file),
                "screenshot " + file.filename().string());
 }
 
 void CheckMainWindow(Driver& driver, const Setting& setting) {
   const HWND window = MainWindow();
-  SaveScreenshot(driver, window, setting.Screenshots / "frmMain.bmp");
+  Shot(driver, window, setting.Screenshots / "frmMain.bmp");
   driver.Check(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)) ==
                    DPI_AWARENESS_PER_MONITOR_AWARE,
                "the window is per-monitor DPI aware");
@@ -104,18 +109,18 @@ void CheckMainWindow(Driver& driver, const Setting& setting) {
   driver.Check(fs::exists(fs::path(program).parent_path() / "ReadMe.htm"),
                "the help page lies beside the program");
 
-  // Tab walks the visible buttons in the table's focus order, in and out of the frames.
-  std::vector<int> order;
+  // Tab walks the visible buttons in the table's focus order, and from the last to the first.
+  std::vector<const ControlDesign*> order;
   for (const ControlDesign& control : kMainDesign)
     if (control.Tab >= 0 && !control.Hidden)
-      order.push_back(kFirstControlId + static_cast<int>(&control - kMainDesign.data()));
-  std::ranges::sort(order, {}, [](int id) { return kMainDesign[id - kFirstControlId].Tab; });
+      order.push_back(&control);
+  std::ranges::sort(order, {}, &ControlDesign::Tab);
   bool inOrder = true;
   for (std::size_t i = 0; i <= order.size() && inOrder; ++i) {
     if (i > 0)
       Driver::PressKey(window, VK_TAB);
-    inOrder = driver.WaitFor(
-        [&] { return GetDlgCtrlID(Driver::Focus(window)) == order[i % order.size()]; });
+    const auto id = kFirstControlId + (order[i % order.size()] - kMainDesign.data());
+    inOrder = driver.WaitFor([&] { return GetDlgCtrlID(Driver::Focus(window)) == id; });
   }
   driver.Check(inOrder, "Tab walks the buttons in the table's focus order");
 
@@ -183,23 +188,22 @@ void CheckWaitFrame(Driver& driver, const Setting& setting, HWND dialog) {
 }
 
 void CheckRun(Driver& driver, const Setting& setting, const Run& run) {
-  std::wstring inputs;
+  Names inputs;
   for (const auto& [name, bytes] : run.Inputs) {
     Write(setting.Work / name, bytes);
-    inputs += (inputs.empty() ? L"" : L"\r\n") + (setting.Work / name).wstring();
+    inputs.push_back(name);
   }
+  const bool slow = inputs.front() == L"slow.txt";
   const HWND dialog = Open(driver, run.Button);
   if (dialog == nullptr)
     return;
   if (run.Screenshot != nullptr) {
     // Off the list, whose blinking caret would make the picture differ from one run to the next.
     Driver::PressKey(dialog, VK_TAB);
-    driver.Check(
-        driver.WaitFor([&] { return Driver::Focus(dialog) == Find(dialog, cmdBrowseInput); }),
-        "Tab leaves the list for its browse button");
-    SaveScreenshot(driver, dialog, setting.Screenshots / run.Screenshot);
+    driver.WaitFor([&] { return Driver::Focus(dialog) == Find(dialog, cmdBrowseInput); });
+    Shot(driver, dialog, setting.Screenshots / run.Screenshot);
   }
-  Driver::SetText(Find(dialog, txtInputFiles), inputs);
+  Driver::SetText(Find(dialog, txtInputFiles), Lines(setting, inputs));
   if (!run.Output.empty())
     Driver::SetText(Find(dialog, txtOutputFile), (setting.Work / run.Output).wstring());
   if (run.From != nullptr) {
@@ -210,14 +214,14 @@ void CheckRun(Driver& driver, const Setting& setting, const Run& run) {
   }
   Driver::PointAt(dialog);
   Driver::PostClick(Find(dialog, cmdExecute));
-  if (run.Inputs.front().first == L"slow.txt")
+  if (slow)
     CheckWaitFrame(driver, setting, dialog);
   driver.CheckText(CloseBox(driver, dialog, nullptr, false), run.Outcome, "the outcome box");
   driver.Check(Closed(driver, dialog), "then the dialog is gone and the main window back");
-  if (run.Inputs.front().first == L"slow.txt")
+  if (slow)
     driver.Check(WaitForSingleObject(setting.GateReached, 0) == WAIT_TIMEOUT,
                  "a click that waited during the operation does not run it again");
-  const fs::path output = setting.Work / (run.From ? run.Inputs.front().first : run.Output);
+  const fs::path output = setting.Work / (run.From ? inputs.front() : run.Output);
   driver.Check(Read(output) == run.Expected, "the output holds what the operation makes of it");
   if (run.From != nullptr) {
     const fs::path backup = output.wstring() + L".BAK";
@@ -241,81 +245,81 @@ void CheckDpiChange(Driver& driver, HWND dialog) {
                "at 144 DPI the client area and the controls grow");
 }
 
-// The sort dialog again: its remembered names, browsing, a refused name and the close control.
+// The sort dialog again: its remembered names, browsing, refused names and the close control.
 void CheckBrowsing(Driver& driver, const Setting& setting) {
-  const std::wstring fp = (setting.Work / L"fp.txt").wstring();
-  const std::wstring sorted = (setting.Work / L"sorted.txt").wstring();
-  HWND dialog = Open(driver, cmdSortFlightPlans);
-  const HWND input = Find(dialog, txtInputFiles);
-  const HWND output = Find(dialog, txtOutputFile);
-  driver.Check(Driver::Text(input) == fp && Driver::Text(output) == sorted,
-               "the dialog opens with the names of the last Execute");
-  const auto browse = [&](DialogControl button, const std::wstring& name) {
-    const HWND files = Browse(driver, dialog, Find(dialog, button), name);
-    driver.WaitUntilEnabled(dialog);
-    return files;
+  const auto names = [](HWND dialog) {
+    return Driver::Text(Find(dialog, txtInputFiles)) + L" | " +
+           Driver::Text(Find(dialog, txtOutputFile));
   };
-
+  const auto expect = [&](const wchar_t* input, const wchar_t* output) {
+    return (setting.Work / input).wstring() + L" | " + (setting.Work / output).wstring();
+  };
+  HWND dialog = Open(driver, cmdSortFlightPlans);
+  driver.CheckText(names(dialog), expect(L"fp.txt", L"sorted.txt"),
+                   "the dialog opens with the names of the last Execute");
   std::wstring seen;
   Browse(driver, dialog, Find(dialog, cmdBrowseInput), L"", &seen);
   driver.CheckText(
       seen, WideFromCore(InfoOf(Operation::SortFlightPlans).InputDialogTitle) + L" | Text (*.txt)",
       "the file dialog has the operation's title and the text file type");
   driver.WaitUntilEnabled(dialog);
-  driver.CheckText(Driver::Text(input), fp, "cancelling the file dialog changes nothing");
-  const std::wstring zurich = (setting.Work / L"Zürich ü.txt").wstring();
-  browse(cmdBrowseInput, zurich);
-  driver.CheckText(Driver::Text(input), zurich, "the chosen file replaces a sort's input");
-  browse(cmdBrowseOutput, (setting.Work / L"new").wstring());
-  driver.CheckText(Driver::Text(output), (setting.Work / L"new.txt").wstring(),
-                   "a new output name is taken, with .txt added");
+  driver.CheckText(names(dialog), expect(L"fp.txt", L"sorted.txt"),
+                   "cancelling it changes nothing");
+  for (const auto& [button, name] :
+       {std::pair{cmdBrowseInput, L"Zürich ü.txt"}, {cmdBrowseOutput, L"new"}}) {
+    Browse(driver, dialog, Find(dialog, button), (setting.Work / name).wstring());
+    driver.WaitUntilEnabled(dialog);
+  }
+  driver.CheckText(names(dialog), expect(L"Zürich ü.txt", L"new.txt"),
+                   "the chosen file replaces a sort's input; a new output takes .txt");
 
   // Best fit would turn "ō" into "o" and name another file.
   const std::wstring tokyo = (setting.Work / L"Tōkyō.txt").wstring();
+  const std::wstring refused =
+      L"Invalid File Name: \"" + (setting.Work / L"T?ky?.txt").wstring() + L"\" cannot be used";
   Write(tokyo, "AC#1,a\r\n");
   const HWND files = Browse(driver, dialog, Find(dialog, cmdBrowseInput), tokyo);
-  driver.Check(CloseBox(driver, dialog, files)
-                   .starts_with(L"Invalid File Name: \"" + (setting.Work / L"T?ky?.txt").wstring() +
-                                L"\" cannot be used"),
-               "a chosen name outside the code page is refused with a message naming it");
-  driver.CheckText(Driver::Text(input), zurich, "a refused name changes nothing");
-  Driver::SetText(input, tokyo);
+  driver.CheckText(CloseBox(driver, dialog, files).substr(0, refused.size()), refused,
+                   "a chosen name outside the code page is refused with a message naming it");
+  driver.CheckText(names(dialog), expect(L"Zürich ü.txt", L"new.txt"), "and changes nothing");
+  Driver::SetText(Find(dialog, txtInputFiles), tokyo);
   Driver::PostClick(Find(dialog, cmdExecute));
-  driver.Check(CloseBox(driver, dialog).starts_with(L"Invalid File Name: "),
-               "a typed name outside the code page is refused at Execute");
+  driver.CheckText(CloseBox(driver, dialog).substr(0, refused.size()), refused,
+                   "a typed name outside the code page is refused at Execute");
 
   PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   driver.Check(Closed(driver, dialog), "the close control closes the dialog");
   dialog = Open(driver, cmdSortFlightPlans);
-  driver.Check(Driver::Text(Find(dialog, txtInputFiles)) == fp &&
-                   Driver::Text(Find(dialog, txtOutputFile)) == sorted,
-               "neither the refused Execute nor the close control saved the names");
+  driver.CheckText(names(dialog), expect(L"fp.txt", L"sorted.txt"),
+                   "neither the refused Execute nor the close control saved the names");
   CheckDpiChange(driver, dialog);
   Driver::Click(Find(dialog, cmdCancel));
   driver.Check(Closed(driver, dialog), "Cancel closes the dialog");
 }
 
-// The merge dialog: dropped files, and a validation message that leaves the dialog open.
-void CheckDropsAndValidation(Driver& driver, const Setting& setting) {
+// The merge dialog, which opens with the two names of its last Execute: dropped files add to them.
+void CheckDrops(Driver& driver, const Setting& setting) {
   const HWND dialog = Open(driver, cmdMergeAirports);
   const HWND input = Find(dialog, txtInputFiles);
   const HWND output = Find(dialog, txtOutputFile);
-  const std::wstring first = (setting.Work / L"ap1.txt").wstring();
-  const std::wstring second = (setting.Work / L"Zürich ü.txt").wstring();
-  const RECT list = Driver::ClientRect(input, dialog);
-  const RECT box = Driver::ClientRect(output, dialog);
-  Driver::SetText(input, L"");
-  Driver::DropFiles(dialog, {list.left + 5, list.top + 5}, {first, second});
-  driver.Check(driver.WaitFor([&] { return Driver::Text(input) == first + L"\r\n" + second; }),
-               "files dropped on the list are added one a line, in the order given");
-  Driver::DropFiles(dialog, {box.right - 5, box.bottom - 5}, {first, second});
-  driver.Check(driver.WaitFor([&] { return Driver::Text(output) == second; }),
-               "the last file dropped on the output box becomes the output");
-  Driver::DropFiles(dialog, {list.left + 5, list.top + 5},
-                    {(setting.Work / L"Tōkyō.txt").wstring()});
-  driver.Check(CloseBox(driver, dialog).starts_with(L"Invalid File Name: "),
-               "a dropped name outside the code page is refused");
-  driver.Check(Driver::Text(input) == first + L"\r\n" + second, "and nothing is added");
+  // Drops names in the work folder near the lower right corner of box, within it.
+  const auto drop = [&](HWND box, Names names) {
+    for (std::wstring& name : names)
+      name = (setting.Work / name).wstring();
+    const RECT place = Driver::ClientRect(box, dialog);
+    Driver::DropFiles(dialog, {place.right - 5, place.bottom - 5}, names);
+  };
+  const auto holds = [&](HWND box, const Names& names) {
+    return driver.WaitFor([&] { return Driver::Text(box) == Lines(setting, names); });
+  };
+  const Names added = {L"ap1.txt", L"ap2.txt", L"ap1.txt", L"Zürich ü.txt"};
+  drop(input, {L"ap1.txt", L"Zürich ü.txt"});
+  driver.Check(holds(input, added), "files dropped on the list are added one a line, in order");
+  drop(output, {L"ap1.txt", L"Zürich ü.txt"});
+  driver.Check(holds(output, {L"Zürich ü.txt"}), "the last file dropped on the output is taken");
+  drop(input, {L"Tōkyō.txt"});
+  driver.Check(CloseBox(driver, dialog).starts_with(L"Invalid File Name: ") && holds(input, added),
+               "a dropped name outside the code page is refused, and nothing is added");
 
   Driver::SetText(input, L"");
   Driver::PostClick(Find(dialog, cmdExecute));
@@ -389,7 +393,7 @@ void RunScenario(Driver& driver, const Setting& setting) {
   for (const Run& run : runs)
     CheckRun(driver, setting, run);
   CheckBrowsing(driver, setting);
-  CheckDropsAndValidation(driver, setting);
+  CheckDrops(driver, setting);
   CheckWorldAI(driver, setting);
   CheckDocumentOpener(driver, setting);
 }

@@ -19,8 +19,8 @@ struct Setting {
   HANDLE GateOpen;
 };
 
-// Uses the main window and the operation dialog as a person would and checks what each step
-// leads to on disk and on the screen; leaves the main window open.
+// Uses the two windows as a person would and checks what each step leads to on disk and on the
+// screen; leaves the main window open.
 void RunScenario(Driver& driver, const Setting& setting);
 
 }  // namespace fw::win32::test

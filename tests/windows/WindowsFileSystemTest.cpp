@@ -14,10 +14,10 @@
 namespace fw {
 namespace {
 
-using test::Narrow;
+using Names = std::vector<std::string>;
 
-Result<void> WriteFile(const std::filesystem::path& target, std::string_view bytes) {
-  auto writer = AtomicFileWriter::Create(NativeFileSystem(), Narrow(target));
+Result<void> WriteFile(const std::string& target, std::string_view bytes) {
+  auto writer = AtomicFileWriter::Create(NativeFileSystem(), target);
   if (!writer)
     return writer.error();
   if (auto appended = writer.value().Append(bytes); !appended)
@@ -25,55 +25,54 @@ Result<void> WriteFile(const std::filesystem::path& target, std::string_view byt
   return writer.value().Commit();
 }
 
-bool IsHidden(const std::filesystem::path& path) {
-  return (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+bool IsHidden(const std::string& path) {
+  return (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+// What step gives while another program, a virus scanner say, holds file for a moment.
+template <typename Step>
+auto WhileHeldForAMoment(const std::string& file, const Step& step) {
+  const HANDLE held = test::Hold(file);
+  EXPECT_NE(held, INVALID_HANDLE_VALUE) << file;
+  std::thread scanner([held] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    CloseHandle(held);
+  });
+  const auto result = step();
+  scanner.join();
+  return result;
 }
 
 TEST(WindowsNativeFileSystem, AHiddenTargetStaysHiddenAndANewCopyOfItIsHidden) {
   test::TempFolder folder;
-  const std::filesystem::path target = folder.Path() / "fp.txt";
-  test::WriteBytes(target, "old\r\n");
-  ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  const std::string target = folder.Write("fp.txt", "old\r\n");
+  ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
   ASSERT_TRUE(WriteFile(target, "new\r\n"));
   EXPECT_EQ(test::ReadBytes(target), "new\r\n");
   EXPECT_TRUE(IsHidden(target));
-  ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), Narrow(target), Narrow(target) + ".BAK"));
-  EXPECT_TRUE(IsHidden(folder.Path() / "fp.txt.BAK"));
-  ASSERT_TRUE(WriteFile(folder.Path() / "plain.txt", "x"));
-  EXPECT_FALSE(IsHidden(folder.Path() / "plain.txt"));
+  ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), target, target + ".BAK"));
+  EXPECT_TRUE(IsHidden(target + ".BAK"));
+  ASSERT_TRUE(WriteFile(folder.Name("plain.txt"), "x"));
+  EXPECT_FALSE(IsHidden(folder.Name("plain.txt")));
 }
 
-TEST(WindowsNativeFileSystem, ATargetHeldForAMomentIsReplacedOnceLetGo) {
+// Replacing the target, or removing the temporary file after a failure, waits for a program that
+// holds the file just then.
+TEST(WindowsNativeFileSystem, AFileHeldForAMomentIsReplacedOrRemovedOnceLetGo) {
   test::TempFolder folder;
-  const std::filesystem::path target = folder.Path() / "fp.txt";
-  test::WriteBytes(target, "old\r\n");
-  test::HeldFile held(target);
-  ASSERT_TRUE(held.IsOpen());
-  std::thread scanner([&held] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    held.Release();
-  });
-  const Result<void> written = WriteFile(target, "new\r\n");
-  scanner.join();
+  const std::string target = folder.Write("fp.txt", "old\r\n");
+  const Result<void> written =
+      WhileHeldForAMoment(target, [&] { return WriteFile(target, "new\r\n"); });
   ASSERT_TRUE(written) << written.error().Message;
   EXPECT_EQ(test::ReadBytes(target), "new\r\n");
-  EXPECT_EQ(test::WideEntries(folder.Path()), std::vector<std::wstring>{L"fp.txt"});
-}
 
-// A failure must not leave the temporary file behind because a scanner looks at it just then.
-TEST(WindowsNativeFileSystem, ATemporaryFileHeldForAMomentIsRemovedOnceLetGo) {
-  test::TempFolder folder;
-  auto file = NativeFileSystem().CreateTempFile(Narrow(folder.Path() / "fp.txt"), {});
+  auto file = NativeFileSystem().CreateTempFile(target, {});
   ASSERT_TRUE(file && NativeFileSystem().FlushAndClose(file.value()));
-  test::HeldFile held(test::Wide(file.value().Path));
-  ASSERT_TRUE(held.IsOpen());
-  std::thread scanner([&held] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    held.Release();
+  WhileHeldForAMoment(file.value().Path, [&] {
+    NativeFileSystem().Discard(file.value());
+    return true;
   });
-  NativeFileSystem().Discard(file.value());
-  scanner.join();
-  EXPECT_EQ(test::WideEntries(folder.Path()), std::vector<std::wstring>{});
+  EXPECT_EQ(folder.Entries(), Names{"fp.txt"});
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "settings/SettingsLocation.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
-#include "windows/WindowsTestSupport.h"
 
 namespace fw {
 namespace {
@@ -24,7 +23,7 @@ std::string ReadWithWindows(const char* section, const char* key, const std::str
 
 TEST(WindowsSettingsFile, WindowsReadsWhatTheProgramSaved) {
   test::TempFolder folder;
-  const std::string file = test::Narrow(folder.Path()) + "\\Fleetwright.ini";
+  const std::string file = folder.Name("Fleetwright.ini");
   SettingsFile settings;
   settings.Set("InputFiles", "MergeFPFiles", kInputList);
   settings.Set("OutputFiles", "MergeFPFile", "D:\\Traffic\\FPAll.txt");
@@ -35,7 +34,7 @@ TEST(WindowsSettingsFile, WindowsReadsWhatTheProgramSaved) {
   EXPECT_EQ(ReadWithWindows("InputFiles", "SortFPFile", file), "");
   EXPECT_EQ(ReadWithWindows("OutputFiles", "MergeFPFiles", file), "");
   // Lines end as the settings calls end them.
-  const std::string bytes = test::ReadBytes(folder.Path() / "Fleetwright.ini");
+  const std::string bytes = test::ReadBytes(file);
   EXPECT_NE(bytes.find("]\r\nMergeFPFiles="), std::string::npos) << bytes;
   for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
     EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << "a line ends in a lone LF at " << at;
@@ -43,7 +42,7 @@ TEST(WindowsSettingsFile, WindowsReadsWhatTheProgramSaved) {
 
 TEST(WindowsSettingsFile, TheProgramReadsWhatWindowsWrote) {
   test::TempFolder folder;
-  const std::string file = test::Narrow(folder.Path()) + "\\Fleetwright.ini";
+  const std::string file = folder.Name("Fleetwright.ini");
   ASSERT_TRUE(
       WritePrivateProfileStringA("OutputFiles", "SortAPFile", "C:\\a p\\out.txt", file.c_str()));
   ASSERT_TRUE(
@@ -61,7 +60,7 @@ TEST(WindowsSettingsFile, TheProgramReadsWhatWindowsWrote) {
 // the user's own application data.
 TEST(WindowsSettingsFile, LiveInTheUsersAppDataWhenTheProgramsFolderIsReadOnly) {
   test::TempFolder folder;
-  const std::string program = test::Narrow(folder.Path()) + "\\";
+  const std::string program = folder.Name("");
   EXPECT_EQ(UserSettingsFolder(program), "");
   test::FaultyFileSystem readOnly;
   readOnly.FailAt(test::FileStep::CreateTempFile, 1, EACCES);
