@@ -1,12 +1,16 @@
 // The evaluation of a whole set. Each file's kind is told from its first entries; aircraft and
 // airport files are read first, so that each flight-plan entry is looked up as it is read. Lines
 // are held as views into the files' bytes, in tables made once per file, so that a line costs a
-// few hash look-ups and no allocation.
+// few hash look-ups and no allocation. A large flight-plan file is read by two threads at once:
+// one follows registrations and copies of earlier lines, the other checks everything else; what
+// the second found on copies is then dropped, as copies are checked as the lines they repeat.
 #include <algorithm>
 
+#include "platform/WorkBeside.h"
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
+#include "records/FlightPlanCopies.h"
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
@@ -18,11 +22,10 @@ namespace {
 // The entries looked at to tell a file's kind: enough to outvote a few odd lines.
 constexpr std::size_t kKindSample = 100;
 
-struct Place {
-  std::uint32_t File = 0;
-  std::uint64_t Line = 0;
-  friend bool operator==(const Place&, const Place&) = default;
-};
+// Below this size a flight-plan file is not worth a second thread.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
+
+using Place = LinePlace;
 
 struct AircraftEntry {
   Place At;
@@ -91,11 +94,19 @@ class SetEvaluator {
     }
     m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
     m_anyAirportFile = any[static_cast<int>(SetFileKind::Airports)];
-    for (const bool flightPlans : {false, true}) {
-      for (std::uint32_t k = 0; k < m_files.size(); ++k) {
-        if ((m_summaries[k].Kind == SetFileKind::FlightPlans) == flightPlans)
-          EvaluateFile(k);
-      }
+    std::size_t plans = 0;
+    for (std::size_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
+        plans += ExpectedLines(m_files[k]);
+    }
+    m_copies = FlightPlanCopies(plans);
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind != SetFileKind::FlightPlans)
+        EvaluateFile(k);
+    }
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
+        EvaluateFlightPlanFile(k);
     }
     if (any[static_cast<int>(SetFileKind::FlightPlans)])
       ReportUnusedAircraft();
@@ -111,18 +122,78 @@ class SetEvaluator {
   }
 
  private:
-  // Where another line is, for a text: "line 3", or "line 3 of "NAME"" in another file.
-  std::string Where(Place place) const {
+  // Where another line is, for a text about a line of file `from`: "line 3", or "line 3 of
+  // "NAME"" in another file.
+  std::string Where(Place place, std::uint32_t from) const {
     std::string text = "line " + std::to_string(place.Line);
-    if (place.File != m_problems.File)
+    if (place.File != from)
       text += " of " + Quoted(m_names[place.File]);
     return text;
+  }
+
+  // What the thread that follows registrations finds in a flight-plan file.
+  struct Copies {
+    std::vector<Problem> Problems;
+    std::vector<std::uint64_t> Lines;  // of the copies, in order
+    std::uint64_t Legs = 0;            // of the copies that have a number
+  };
+
+  Copies FindCopies(std::uint32_t file, std::string_view bytes) {
+    Copies found;
+    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+      if (!IsEntry(line))
+        return true;
+      const FlightPlanCopies::Use use = m_copies.Note(line, {file, number});
+      if (use.Copy) {
+        found.Lines.push_back(number);
+        // Five fields and then six a leg, as the entry checks count them.
+        const auto commas = static_cast<std::uint64_t>(std::count(line.begin(), line.end(), ','));
+        if (EntryNumber(line) && commas >= 5)
+          found.Legs += (commas - 4) / 6;
+        found.Problems.push_back(Problem{
+            file, number, Severity::Warning,
+            "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
+      } else if (use.Shared) {
+        found.Problems.push_back(Problem{file, number, Severity::Warning,
+                                         "registration " + Quoted(use.Registration) +
+                                             " is also used on " + Where(*use.Shared, file)});
+      }
+      return true;
+    });
+    return found;
+  }
+
+  void EvaluateFlightPlanFile(std::uint32_t file) {
+    const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
+    std::vector<Problem>& problems = m_problems.Problems;
+    const std::size_t from = problems.size();
+    Copies copies;
+    {
+      const WorkBeside copying([&] { copies = FindCopies(file, bytes); },
+                               bytes.size() >= kParallelBytes);
+      EvaluateFile(file);
+    }
+    auto copy = copies.Lines.begin();
+    const auto onCopy = [&](const Problem& problem) {
+      while (copy != copies.Lines.end() && *copy < problem.Line)
+        ++copy;
+      return copy != copies.Lines.end() && *copy == problem.Line;
+    };
+    problems.erase(std::remove_if(problems.begin() + static_cast<std::ptrdiff_t>(from),
+                                  problems.end(), onCopy),
+                   problems.end());
+    problems.insert(problems.end(), std::make_move_iterator(copies.Problems.begin()),
+                    std::make_move_iterator(copies.Problems.end()));
+    m_summaries[file].Duplicates = copies.Lines.size();
+    m_summaries[file].Legs -= copies.Legs;
   }
 
   void EvaluateFile(std::uint32_t file) {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     FileSummary& summary = m_summaries[file];
-    FlatMap<std::string_view, std::uint64_t> seen(ExpectedLines(bytes));
+    const bool plans = summary.Kind == SetFileKind::FlightPlans;
+    // A flight plan's copies are found by FindCopies.
+    FlatMap<std::string_view, std::uint64_t> seen(plans ? 0 : ExpectedLines(bytes));
     FlatMap<std::int32_t, char, NumberHash> numbers;
     FlatMap<std::int32_t, NumberedLine, NumberHash> aircraft;
     FlatMap<std::string_view, NumberedLine> airports;
@@ -138,11 +209,13 @@ class SetEvaluator {
         return true;
       }
       ++summary.Entries;
-      if (const auto [first, isNew] = seen.Insert(line, number); !isNew) {
-        ++summary.Duplicates;
-        m_problems.Add(Severity::Warning,
-                       "repeats " + Where({file, *first}) + " exactly (a sort would drop it)");
-        return true;
+      if (!plans) {
+        if (const auto [first, isNew] = seen.Insert(line, number); !isNew) {
+          ++summary.Duplicates;
+          m_problems.Add(Severity::Warning, "repeats " + Where({file, *first}, file) +
+                                                " exactly (a sort would drop it)");
+          return true;
+        }
       }
       std::optional<std::int32_t> used;
       switch (summary.Kind) {
@@ -182,12 +255,6 @@ class SetEvaluator {
       }
     }
     const Place here{m_problems.File, m_problems.Line};
-    if (!m_entry.Registration.empty()) {
-      if (const auto [first, isNew] = m_registrations.Insert(m_entry.Registration, here); !isNew) {
-        m_problems.Add(Severity::Warning, "registration " + Quoted(m_entry.Registration) +
-                                              " is also used on " + Where(*first));
-      }
-    }
     for (const std::string_view airport : m_entry.Destinations) {
       if (!m_anyAirportFile || m_airports.Find(airport) != nullptr)
         continue;
@@ -212,7 +279,7 @@ class SetEvaluator {
     if (!isNew) {
       m_problems.Add(Severity::Error, "aircraft number " + std::to_string(*number) +
                                           " is also given by " +
-                                          Where({m_problems.File, first->Line}) +
+                                          Where({m_problems.File, first->Line}, m_problems.File) +
                                           ", differently: the compiler takes only one of them");
     }
     m_aircraft.Insert(*number, false);
@@ -229,7 +296,7 @@ class SetEvaluator {
     const auto [first, isNew] = lines.Insert(id, NumberedLine{line, m_problems.Line});
     if (!isNew) {
       m_problems.Add(Severity::Warning, "airport " + Quoted(id) + " is also given by " +
-                                            Where({m_problems.File, first->Line}) +
+                                            Where({m_problems.File, first->Line}, m_problems.File) +
                                             ", differently: the compiler takes only one of them");
     }
     m_airports.Insert(id, 0);
@@ -265,10 +332,10 @@ class SetEvaluator {
         continue;
       m_problems.File = k;
       m_problems.Line = m_dayLines[k].Line;
-      m_problems.Add(Severity::Error, std::string(ShownDayLine(m_dayLines[k].Text)) +
-                                          " differs from " +
-                                          std::string(ShownDayLine(first->Text)) + " on " +
-                                          Where(reference) + ": the files number days differently");
+      m_problems.Add(Severity::Error,
+                     std::string(ShownDayLine(m_dayLines[k].Text)) + " differs from " +
+                         std::string(ShownDayLine(first->Text)) + " on " + Where(reference, k) +
+                         ": the files number days differently");
     }
   }
 
@@ -285,7 +352,7 @@ class SetEvaluator {
   FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
   std::vector<AircraftEntry> m_aircraftEntries;
   FlatMap<std::string_view, char> m_airports;
-  FlatMap<std::string_view, Place> m_registrations;
+  FlightPlanCopies m_copies;                           // only the thread of FindCopies uses it
   FlatMap<std::string_view, Place> m_missingAirports;  // each with the last line that used it
 };
 
