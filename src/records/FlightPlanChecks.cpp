@@ -123,6 +123,28 @@ std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& 
   return std::nullopt;
 }
 
+// The fields of a line: the texts between its commas.
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
+  const char* start = line.data();
+  const char* const end = start + line.size();
+  for (const char* at = start;; ++at) {
+    if (at == end || *at == ',') {
+      fields.emplace_back(start, static_cast<std::size_t>(at - start));
+      if (at == end)
+        return;
+      start = at + 1;
+    }
+  }
+}
+
+// TrimSpaces, at the cost of two comparisons for a field without spaces around it.
+std::string_view Trimmed(std::string_view field) {
+  if (!field.empty() && field.front() != ' ' && field.back() != ' ')
+    return field;
+  return TrimSpaces(field);
+}
+
 std::string LegText(std::size_t leg) {
   return "leg " + std::to_string(leg + 1);
 }
@@ -181,8 +203,8 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
   }
   entry.Number = *number;
 
-  const std::size_t fields =
-      static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+  SplitFields(line, entry.Fields);
+  const std::size_t fields = entry.Fields.size();
   const bool complete = fields > kHeadFields && (fields - kHeadFields) % kLegFields == 0;
   if (!complete) {
     problems.Add(Severity::Error, "legs incomplete: " + std::to_string(fields) +
@@ -191,11 +213,9 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
   std::size_t at = 0;
   // The next field without surrounding spaces; empty past the last.
   const auto next = [&] {
-    const std::size_t end = std::min(line.find(',', at), line.size());
-    const std::string_view field =
-        at < line.size() ? line.substr(at, end - at) : std::string_view();
-    at = end + 1;
-    return TrimSpaces(field);
+    const std::string_view field = at < fields ? entry.Fields[at] : std::string_view();
+    ++at;
+    return Trimmed(field);
   };
   (void)next();
   entry.Registration = next();

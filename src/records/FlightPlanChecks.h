@@ -10,13 +10,14 @@
 
 namespace fw {
 
-// What the checks across a set need of a flight-plan entry. Kept from line to line, so that the
-// destinations' room is made once.
+// What the checks across a set need of a flight-plan entry, and the room the checks use. Kept
+// from line to line, so that the room is made once.
 struct FlightPlanEntry {
   std::int32_t Number = 0;
   std::string_view Registration;
   std::vector<std::string_view> Destinations;  // of each complete leg, in order
   std::vector<std::int64_t> Times;             // departure and arrival of each, in the period
+  std::vector<std::string_view> Fields;        // the line's, as they stand
 };
 
 // Checks a flight-plan entry on its own (its fields, times, schedule and legs) and adds what is
