@@ -163,7 +163,9 @@ void CheckSchedule(std::span<const std::int64_t> times, std::int64_t period, boo
   std::int64_t running = 0;  // from the first departure
   bool overlapReported = !complete;
   for (std::size_t k = 1; k < times.size(); ++k) {
-    const std::int64_t step = ((times[k] - times[k - 1]) % period + period) % period;
+    // Both times lie within one period, so one wrap at most.
+    const std::int64_t difference = times[k] - times[k - 1];
+    const std::int64_t step = difference < 0 ? difference + period : difference;
     const std::size_t leg = k / 2;
     if (k % 2 == 1 && step == 0)
       problems.Add(Severity::Error, LegText(leg) + " arrives at the time it departs");

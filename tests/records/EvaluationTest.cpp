@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,12 @@ std::string Plan(const std::string& from, const std::string& to) {
 std::string PlanOfLegs(int n) {
   std::string plan = kHead;
   for (int leg = 0; leg < n; ++leg) {
-    const int minute = 40 * leg;
-    const auto time = [](int m) {
-      return std::to_string(m / 1440) + "/" + std::to_string(m / 60 % 24) + ":" +
-             (m % 60 < 10 ? "0" : "") + std::to_string(m % 60);
-    };
-    plan +=
-        "," + time(minute) + "," + time(minute + 20) + ",350,F,1," + (leg % 2 ? "KAAA" : "KBBB");
+    const int m = 40 * leg;
+    char text[64];
+    std::snprintf(text, sizeof text, ",%d/%d:%02d,%d/%d:%02d,350,F,1,%s", m / 1440, m / 60 % 24,
+                  m % 60, (m + 20) / 1440, (m + 20) / 60 % 24, (m + 20) % 60,
+                  leg % 2 ? "KAAA" : "KBBB");
+    plan += text;
   }
   return plan;
 }
