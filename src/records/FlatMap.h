@@ -60,6 +60,13 @@ class FlatMap {
 
   std::size_t size() const { return m_entries.size(); }
 
+  // Calls visit(key, value) for every key, in the order they came.
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    for (const Entry& entry : m_entries)
+      visit(entry.Held, entry.Stored);
+  }
+
  private:
   struct Slot {
     std::uint32_t Tag = 0;

@@ -2,8 +2,9 @@
 // airport files are read first, so that each flight-plan entry is looked up as it is read. Lines
 // are held as views into the files' bytes, in tables made once per file, so that a line costs a
 // few hash look-ups and no allocation. A large flight-plan file is read by two threads at once:
-// one follows registrations and copies of earlier lines, the other checks everything else; what
-// the second found on copies is then dropped, as copies are checked as the lines they repeat.
+// one follows registrations and copies of earlier lines through the whole file and then checks
+// the entries of its last part, the other checks the entries before it; what the checks found on
+// copies is then dropped, as copies are checked as the lines they repeat.
 #include <algorithm>
 
 #include "platform/WorkBeside.h"
@@ -11,6 +12,7 @@
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
 #include "records/FlightPlanCopies.h"
+#include "records/FlightPlanPart.h"
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
@@ -163,16 +165,58 @@ class SetEvaluator {
     return found;
   }
 
+  // Adds what a part found, its lines numbered after `before` lines of the file.
+  void Take(FlightPlanPart& part, std::uint64_t before) {
+    FileSummary& summary = m_summaries[part.Problems.File];
+    for (Problem& problem : part.Problems.Problems) {
+      problem.Line += before;
+      m_problems.Problems.push_back(std::move(problem));
+    }
+    summary.Entries += part.Entries;
+    summary.Comments += part.Comments;
+    summary.Legs += part.Legs;
+    if (m_dayLines[part.Problems.File].Line == 0 && part.DayLine.Line != 0)
+      m_dayLines[part.Problems.File] = NumberedLine{part.DayText, part.DayLine.Line + before};
+    part.Numbers.ForEach([&](std::int32_t number, char) {
+      if (bool* used = m_aircraft.Find(number))
+        *used = true;
+      summary.Lowest = m_numbers.size() == 0 ? number : std::min(summary.Lowest, number);
+      summary.Highest = m_numbers.size() == 0 ? number : std::max(summary.Highest, number);
+      m_numbers.Insert(number, 0);
+    });
+  }
+
+  // The registrations cost about two fifths of what the checks of the whole file cost, so the
+  // thread that follows them checks the last three tenths of a large file.
   void EvaluateFlightPlanFile(std::uint32_t file) {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     std::vector<Problem>& problems = m_problems.Problems;
     const std::size_t from = problems.size();
+    const bool large = bytes.size() >= kParallelBytes;
+    const std::size_t afterLineFeed = large ? bytes.find('\n', bytes.size() / 10 * 7) : bytes.npos;
+    const std::size_t split = afterLineFeed == bytes.npos ? bytes.size() : afterLineFeed + 1;
+    const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
+                           m_anyAirportFile ? &m_airports : nullptr};
+    FlightPlanPart first(file, tables);
+    FlightPlanPart second(file, tables);
     Copies copies;
+    std::uint64_t firstLines = 0;
     {
-      const WorkBeside copying([&] { copies = FindCopies(file, bytes); },
-                               bytes.size() >= kParallelBytes);
-      EvaluateFile(file);
+      const WorkBeside beside(
+          [&] {
+            copies = FindCopies(file, bytes);
+            second.Check(bytes.substr(split));
+          },
+          large);
+      firstLines = first.Check(bytes.substr(0, split));
     }
+    m_numbers = FlatMap<std::int32_t, char, NumberHash>();
+    Take(first, 0);
+    Take(second, firstLines);
+    FileSummary& summary = m_summaries[file];
+    summary.Numbers = m_numbers.size();
+    if (m_dayLines[file].Line != 0)
+      summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
     auto copy = copies.Lines.begin();
     const auto onCopy = [&](const Problem& problem) {
       while (copy != copies.Lines.end() && *copy < problem.Line)
@@ -184,16 +228,14 @@ class SetEvaluator {
                    problems.end());
     problems.insert(problems.end(), std::make_move_iterator(copies.Problems.begin()),
                     std::make_move_iterator(copies.Problems.end()));
-    m_summaries[file].Duplicates = copies.Lines.size();
-    m_summaries[file].Legs -= copies.Legs;
+    summary.Duplicates = copies.Lines.size();
+    summary.Legs -= copies.Legs;
   }
 
   void EvaluateFile(std::uint32_t file) {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     FileSummary& summary = m_summaries[file];
-    const bool plans = summary.Kind == SetFileKind::FlightPlans;
-    // A flight plan's copies are found by FindCopies.
-    FlatMap<std::string_view, std::uint64_t> seen(plans ? 0 : ExpectedLines(bytes));
+    FlatMap<std::string_view, std::uint64_t> seen(ExpectedLines(bytes));
     FlatMap<std::int32_t, char, NumberHash> numbers;
     FlatMap<std::int32_t, NumberedLine, NumberHash> aircraft;
     FlatMap<std::string_view, NumberedLine> airports;
@@ -209,26 +251,17 @@ class SetEvaluator {
         return true;
       }
       ++summary.Entries;
-      if (!plans) {
-        if (const auto [first, isNew] = seen.Insert(line, number); !isNew) {
-          ++summary.Duplicates;
-          m_problems.Add(Severity::Warning, "repeats " + Where({file, *first}, file) +
-                                                " exactly (a sort would drop it)");
-          return true;
-        }
+      if (const auto [first, isNew] = seen.Insert(line, number); !isNew) {
+        ++summary.Duplicates;
+        m_problems.Add(Severity::Warning, "repeats " + Where({file, *first}, file) +
+                                              " exactly (a sort would drop it)");
+        return true;
       }
       std::optional<std::int32_t> used;
-      switch (summary.Kind) {
-        case SetFileKind::FlightPlans:
-          used = FlightPlan(line);
-          break;
-        case SetFileKind::Aircraft:
-          used = Aircraft(line, aircraft);
-          break;
-        default:
-          Airport(line, airports);
-          break;
-      }
+      if (summary.Kind == SetFileKind::Aircraft)
+        used = Aircraft(line, aircraft);
+      else
+        Airport(line, airports);
       if (used) {
         summary.Lowest = numbers.size() == 0 ? *used : std::min(summary.Lowest, *used);
         summary.Highest = numbers.size() == 0 ? *used : std::max(summary.Highest, *used);
@@ -239,33 +272,6 @@ class SetEvaluator {
     summary.Numbers = numbers.size();
     if (m_dayLines[file].Line != 0)
       summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
-  }
-
-  // The entry's aircraft number when it can be read.
-  std::optional<std::int32_t> FlightPlan(std::string_view line) {
-    if (!CheckFlightPlanEntry(line, m_entry, m_problems))
-      return std::nullopt;
-    m_summaries[m_problems.File].Legs += m_entry.Destinations.size();
-    if (m_anyAircraftFile) {
-      if (bool* used = m_aircraft.Find(m_entry.Number)) {
-        *used = true;
-      } else {
-        m_problems.Add(Severity::Error, "aircraft number " + std::to_string(m_entry.Number) +
-                                            " is in no aircraft file");
-      }
-    }
-    const Place here{m_problems.File, m_problems.Line};
-    for (const std::string_view airport : m_entry.Destinations) {
-      if (!m_anyAirportFile || m_airports.Find(airport) != nullptr)
-        continue;
-      // Once a line for each airport missing.
-      if (const auto [last, isNew] = m_missingAirports.Insert(airport, here);
-          isNew || *last != here) {
-        *last = here;
-        m_problems.Add(Severity::Error, "airport " + Quoted(airport) + " is in no airport file");
-      }
-    }
-    return m_entry.Number;
   }
 
   std::optional<std::int32_t> Aircraft(std::string_view line,
@@ -346,14 +352,13 @@ class SetEvaluator {
   ProblemList m_problems;
   bool m_anyAircraftFile = false;
   bool m_anyAirportFile = false;
-  FlightPlanEntry m_entry;
+  FlatMap<std::int32_t, char, NumberHash> m_numbers;  // those of the flight-plan file at hand
   // Every aircraft file's numbers, each with whether a flight plan uses it, and every aircraft
   // entry, to be reported when no flight plan uses its number.
   FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
   std::vector<AircraftEntry> m_aircraftEntries;
   FlatMap<std::string_view, char> m_airports;
-  FlightPlanCopies m_copies;                           // only the thread of FindCopies uses it
-  FlatMap<std::string_view, Place> m_missingAirports;  // each with the last line that used it
+  FlightPlanCopies m_copies;  // only the thread of FindCopies uses it
 };
 
 }  // namespace
