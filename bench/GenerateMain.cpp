@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/DataGenerator.h"
+#include "bench/SetGenerator.h"
 
 namespace {
 
@@ -25,7 +26,15 @@ int main(int argc, char** argv) {
   std::vector<std::string> outputs;
   bool distinct = false;
   bool identical = false;
-  app.add_option("KIND", kindName, "flight-plans, aircraft or airports")->required();
+  app.add_option("KIND", kindName,
+                 "flight-plans, aircraft or airports; or set: a flight-plan, an aircraft and an "
+                 "airport file with planted problems, whose counts it prints")
+      ->required();
+  fw::bench::SetSettings set;
+  app.add_option("--aircraft", set.Aircraft, "set: lines of the aircraft file");
+  app.add_option("--airports", set.Airports, "set: lines of the airport file");
+  app.add_option("--problems", set.ProblemShare, "set: share of lines with a planted problem")
+      ->check(CLI::Range(0.0, 1.0));
   app.add_option("LINES", settings.Lines,
                  "entries (lines, without --grouped) in all outputs together")
       ->required();
@@ -43,7 +52,12 @@ int main(int argc, char** argv) {
   app.add_flag("--identical", identical, "one line repeated")->excludes(distinctFlag);
   CLI11_PARSE(app, argc, argv);
 
-  const auto kind = fw::bench::ParseFileKind(kindName);
+  const bool isSet = kindName == "set";
+  if (isSet && (outputs.size() != 3 || set.Aircraft < 200 || set.Airports < 200)) {
+    std::fprintf(stderr, "fw-generate: a set takes three outputs, 200 aircraft and airports\n");
+    return 2;
+  }
+  const auto kind = isSet ? fw::bench::FileKind::FlightPlans : fw::bench::ParseFileKind(kindName);
   if (!kind) {
     std::fprintf(stderr, "fw-generate: unknown kind \"%s\"\n", kindName.c_str());
     return 2;
@@ -64,12 +78,29 @@ int main(int argc, char** argv) {
     files.push_back(std::move(file));
   }
   std::size_t next = 0;
-  fw::bench::GenerateLines(settings, [&](std::string_view line) {
+  const auto sink = [&](std::string_view line) {
     std::FILE* file = files[next].get();
-    next = next + 1 == files.size() ? 0 : next + 1;
     std::fwrite(line.data(), 1, line.size(), file);
     std::fwrite("\r\n", 1, 2, file);
-  });
+  };
+  if (isSet) {
+    set.FlightPlans = settings.Lines;
+    set.Seed = settings.Seed;
+    const auto to = [&](std::size_t k) {
+      return [&, k](std::string_view line) {
+        next = k;
+        sink(line);
+      };
+    };
+    const fw::bench::Planted planted = fw::bench::GenerateSet(set, to(0), to(1), to(2));
+    std::printf("%llu errors, %llu warnings\n", static_cast<unsigned long long>(planted.Errors),
+                static_cast<unsigned long long>(planted.Warnings));
+  } else {
+    fw::bench::GenerateLines(settings, [&](std::string_view line) {
+      sink(line);
+      next = next + 1 == files.size() ? 0 : next + 1;
+    });
+  }
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (std::fflush(files[i].get()) != 0 || std::ferror(files[i].get())) {
       std::perror(outputs[i].c_str());

@@ -18,6 +18,7 @@ namespace {
 constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
 constexpr int kInvalid = 2;
+constexpr int kStrictErrors = 3;  // --strict: the evaluation's report lists an error
 
 // A message box's text as printed: its CR LF line breaks become newlines.
 std::string AsPrinted(std::string_view text) {
@@ -39,11 +40,17 @@ struct Command {
   std::string From;   // the numbers as typed, checked before they are read
   std::string To;
   bool NoBackup = false;
+  bool Strict = false;
 };
 
 void AddOperation(CLI::App& app, const OperationInfo& info, Command& command) {
   CLI::App* sub = app.add_subcommand(std::string(info.CommandName), std::string(info.CommandHelp));
-  if (info.Input == Inputs::One) {
+  if (info.Code == Operation::EvaluateFlightPlans) {
+    sub->add_flag("--strict", command.Strict, "exit with status 3 when the report lists an error");
+    sub->add_option("REPORT", command.Request.Output, "the report file to write")->required();
+    sub->add_option("INPUT", command.Request.Inputs, "flight-plan, aircraft and airport files")
+        ->required();
+  } else if (info.Input == Inputs::One) {
     sub->add_option("INPUT", command.Input, "the file to sort")->required();
     sub->add_option("OUTPUT", command.Request.Output, "the sorted file to write")->required();
   } else if (info.HasOutput) {
@@ -60,7 +67,7 @@ void AddOperation(CLI::App& app, const OperationInfo& info, Command& command) {
 
 int Present(const Message& message, std::ostream& out, std::ostream& err) {
   if (message.Icon == MessageIcon::Information) {
-    out << message.Text << '\n';
+    out << AsPrinted(message.Text) << '\n';
     return kSuccess;
   }
   err << AsPrinted(message.Text) << '\n';
@@ -97,7 +104,11 @@ int RunCommand(Operation operation, Command& command, std::ostream& out, std::os
     if (environment.ShowWaitTexts)
       err << WaitText(operation, step) << '\n' << std::flush;
   };
-  return Present(OutcomeMessage(operation, RunOperation(operation, request, progress)), out, err);
+  const Result<Completed> outcome = RunOperation(operation, request, progress);
+  const int status = Present(OutcomeMessage(operation, outcome), out, err);
+  if (status == kSuccess && command.Strict && outcome.value().Errors > 0)
+    return kStrictErrors;
+  return status;
 }
 
 int ConvertWorldAI(const std::string& folder, std::ostream& out, std::ostream& err) {
@@ -113,7 +124,7 @@ int ConvertWorldAI(const std::string& folder, std::ostream& out, std::ostream& e
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
            const CliEnvironment& environment) {
-  CLI::App app("Sorts, merges and renumbers AI traffic files.", "fleetwright-cli");
+  CLI::App app("Sorts, merges, renumbers and evaluates AI traffic files.", "fleetwright-cli");
   app.set_version_flag("--version", std::string("fleetwright-cli ") + FW_VERSION_STRING);
   app.require_subcommand(1);
   // Names such as /out.txt are names on every system, never options.

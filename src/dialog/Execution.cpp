@@ -58,8 +58,7 @@ void frmShowFiles::cmdExecute_Click() {
         operation, request, [&](Step step) { SetWaitMessage(WaitText(operation, step)); },
         m_app.Fs);
     m_view.SetVisible(DialogControl::fraWait, false);
-    if (operation != Operation::EvaluateFlightPlans)
-      m_services.Boxes.Show(OutcomeMessage(operation, outcome));
+    m_services.Boxes.Show(OutcomeMessage(operation, outcome));
     m_services.Pointer.Restore();
     busy = false;
     CloseDialog();

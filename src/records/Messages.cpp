@@ -12,6 +12,13 @@ Message OutcomeMessage(Operation operation, const Result<Completed>& outcome) {
     return Message{MessageIcon::Critical, "Error",
                    std::string(info.FailureText) + "\r\n" + outcome.error().Message};
   }
+  if (operation == Operation::EvaluateFlightPlans) {
+    const Completed& done = outcome.value();
+    return Message{MessageIcon::Information, std::string(info.SuccessTitle),
+                   std::to_string(done.Errors) + " errors and " + std::to_string(done.Warnings) +
+                       " warnings in " + std::to_string(done.Files) +
+                       " files.\r\nReport written to " + Quoted(done.Report) + "."};
+  }
   std::string text = info.CountsChanges ? std::to_string(outcome.value().Changed) : std::string();
   text += info.SuccessText;
   return Message{MessageIcon::Information, std::string(info.SuccessTitle), std::move(text)};

@@ -23,7 +23,7 @@ enum class Operation : std::int32_t {
 };
 
 // The long steps of an operation, each announced before it starts.
-enum class Step { Reading, Sorting, Writing };
+enum class Step { Reading, Sorting, Evaluating, Writing };
 
 // Called before each long step.
 using Progress = std::function<void(Step)>;
@@ -45,6 +45,11 @@ struct OperationRequest {
 // What a successful operation reports.
 struct Completed {
   long long Changed = 0;  // records renumbered by a number change
+  // An evaluation's findings, the files it read and the report it wrote.
+  long long Errors = 0;
+  long long Warnings = 0;
+  long long Files = 0;
+  std::string Report;
 };
 
 }  // namespace fw

@@ -32,7 +32,7 @@ struct OperationInfo {
   std::string_view OutputFileKey;
   // Wait texts, shown before each step.
   std::string_view ReadingText;
-  std::string_view SortingText;
+  std::string_view SortingText;  // or evaluating
   std::string_view WritingText;
   // The outcome. A count of changed records goes before the success text when CountsChanges.
   std::string_view SuccessTitle;
@@ -102,27 +102,28 @@ inline constexpr std::array<OperationInfo, 8> kOperations{{
                         "Enter or Select The Merged Flight Plan File Name", "MergeFPFiles",
                         "MergeFPFile", "Flight plans successfully merged!", "merge-flight-plans",
                         "Merge flight-plan files into one sorted file"),
+    // The success text is made from the counts (see OutcomeMessage).
     OperationInfo{Operation::EvaluateFlightPlans,
                   RecordKind::AircraftNumbers,
                   Inputs::Many,
                   true,
-                  {},
-                  {},
-                  {},
-                  {},
+                  "Evaluate Flight Plans",
+                  "Flight Plan, Aircraft And Airport Files To Be Evaluated:",
+                  "Evaluation Report File Name:",
+                  "Evaluate Files",
                   "Select The Flight Plan Files To Be Evaluated",
                   "Enter or Select The Evaluation Report File",
                   "EvalFPFiles",
                   "EvalFPFile",
-                  {},
-                  {},
-                  {},
-                  {},
+                  detail::kReadingMany,
+                  "Please Wait. Evaluating...",
+                  "Please Wait. Writing report file...",
+                  "Evaluation Complete",
                   {},
                   false,
-                  {},
-                  {},
-                  {}},
+                  "Error during evaluation.",
+                  "evaluate-flight-plans",
+                  "Check flight-plan, aircraft and airport files for problems and write a report"},
     detail::SortOrMerge(
         Operation::SortAirports, RecordKind::Airports, Inputs::One, "Sort Airports",
         "Airport File To Be Sorted:", "Sorted Airport File Name:", "Sort Airport File",
@@ -182,6 +183,7 @@ constexpr std::string_view WaitText(Operation operation, Step step) {
     case Step::Reading:
       return info.ReadingText;
     case Step::Sorting:
+    case Step::Evaluating:
       return info.SortingText;
     case Step::Writing:
       return info.WritingText;

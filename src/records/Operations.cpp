@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "records/Evaluation.h"
 #include "records/Layout.h"
 #include "records/OperationTable.h"
 #include "records/RecordFiles.h"
@@ -117,7 +118,7 @@ Result<Completed> RunOperation(Operation operation, const OperationRequest& requ
     case Operation::ChangeACNumbers:
       return ChangeACNumbers(request, progress, fs);
     case Operation::EvaluateFlightPlans:
-      return Completed{};
+      return EvaluateFlightPlans(request, progress, fs);
     default:
       return SortOrMerge(operation, request, progress, fs);
   }

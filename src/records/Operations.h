@@ -30,7 +30,7 @@ Result<Completed> MergeAircraft(const OperationRequest& request, const Progress&
 Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progress& progress,
                                   FileSystem& fs = NativeFileSystem());
 
-// Runs the routine of an operation. Evaluating flight plans does nothing yet.
+// Runs the routine of an operation.
 Result<Completed> RunOperation(Operation operation, const OperationRequest& request,
                                const Progress& progress, FileSystem& fs = NativeFileSystem());
 

@@ -22,12 +22,13 @@ enum class MainControl {
   cmdChangeACNum,
   cmdHelp,
   cmdChangeWorldAIAircraft,
+  cmdEvaluateFlightPlans,
 };
 
-// The client area as designed, in twips: one row more than the original panel, for the World AI
-// conversion's button below the help button.
+// The client area as designed, in twips: two rows more than the original panel, for the World AI
+// conversion's button below the help button and the evaluation's below that.
 inline constexpr int kMainWidthTwips = 2880;
-inline constexpr int kMainHeightTwips = 4785 + 405;
+inline constexpr int kMainHeightTwips = 4785 + 405 + 405;
 
 namespace detail {
 inline constexpr int kFlightPlans = static_cast<int>(MainControl::fraFlightPlans);
@@ -35,7 +36,7 @@ inline constexpr int kAirports = static_cast<int>(MainControl::fraAirports);
 inline constexpr int kAircraft = static_cast<int>(MainControl::fraAircraft);
 }  // namespace detail
 
-inline constexpr std::array<ControlDesign, 13> kMainDesign{{
+inline constexpr std::array<ControlDesign, 14> kMainDesign{{
     {"fraFlightPlans", ControlKind::Frame, "Flight Plans", {}, {225, 90, 2400, 1140}, -1, -1},
     {"cmdSortFlightPlans",
      ControlKind::Button,
@@ -52,7 +53,7 @@ inline constexpr std::array<ControlDesign, 13> kMainDesign{{
      {225, 720, 2000, 320},
      4,
      detail::kFlightPlans},
-    // Never shown: it keeps its place in the focus order.
+    // Never shown: it keeps its place in the focus order. The evaluation has its own button below.
     {"cmdEvaluateFP",
      ControlKind::Button,
      "Evaluate Flight Plans",
@@ -114,6 +115,13 @@ inline constexpr std::array<ControlDesign, 13> kMainDesign{{
      "Converts the World AI aircraft list to a more readable format",
      {225, 4770, 2400, 320},
      12,
+     -1},
+    {"cmdEvaluateFlightPlans",
+     ControlKind::Button,
+     "Evaluate Flight Plans",
+     "Check flight plans, aircraft and airports for problems",
+     {225, 5175, 2400, 320},
+     13,
      -1},
 }};
 

@@ -48,8 +48,10 @@ void frmMain::Clicked(MainControl button) {
       return cmdHelp_Click();
     case MainControl::cmdChangeWorldAIAircraft:
       return cmdChangeWorldAIAircraft_Click();
+    case MainControl::cmdEvaluateFlightPlans:
+      return cmdEvaluateFlightPlans_Click();
     default:
-      return;  // frames, and the evaluation button that is never shown
+      return;  // frames, and the seed's evaluation button that is never shown
   }
 }
 
@@ -73,6 +75,9 @@ void frmMain::cmdMergeAircraft_Click() {
 }
 void frmMain::cmdChangeACNum_Click() {
   ShowOperationDialog(Operation::ChangeACNumbers);
+}
+void frmMain::cmdEvaluateFlightPlans_Click() {
+  ShowOperationDialog(Operation::EvaluateFlightPlans);
 }
 
 void frmMain::ShowOperationDialog(Operation typeOfOperation) {

@@ -32,6 +32,7 @@ class frmMain {
   void cmdSortAircraft_Click();
   void cmdMergeAircraft_Click();
   void cmdChangeACNum_Click();
+  void cmdEvaluateFlightPlans_Click();
 
   // Opens "ReadMe.htm" from the program's folder with the desktop's application; failures are
   // ignored.

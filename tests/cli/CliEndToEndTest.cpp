@@ -51,4 +51,20 @@ TEST(CliEndToEnd, ReportsSuccessFailureAndRefusalByStatusAndStream) {
             (std::vector<std::string>{"bad.txt", "fp.txt", "fp.txt.BAK", "out.txt"}));
 }
 
+TEST(CliEndToEnd, EvaluatesASetAndExitsWithThreeForErrorsWhenStrict) {
+  TempFolder folder;
+  const std::string plans = folder.Write(
+      "fp.txt",
+      "AC#1,EX-A,100%,WEEK,IFR,0/06:00,0/08:00,350,F,1,KBBB,0/10:00,0/12:00,350,F,2,KAAA");
+  const std::string airports = folder.Write("ap.txt", "KAAA,1");
+  const std::string report = folder.Name("report.txt");
+  const std::string said =
+      "1 errors and 0 warnings in 2 files.\nReport written to \"" + report + "\".\n";
+  EXPECT_EQ(RunProgram({"evaluate-flight-plans", report, plans, airports}), Outcome(0, said, ""));
+  EXPECT_EQ(RunProgram({"evaluate-flight-plans", "--strict", report, plans, airports}),
+            Outcome(3, said, ""));
+  const std::string problem = plans + ":1: error: airport \"KBBB\" is in no airport file\r\n";
+  EXPECT_EQ(ReadBytes(report).substr(0, problem.size()), problem);
+}
+
 }  // namespace

@@ -25,7 +25,8 @@ TEST_F(MainWindowTest, EachButtonOpensItsOperationFreshAndClosingBringsTheWindow
       {MainControl::cmdMergeAirports, Operation::MergeAirports},
       {MainControl::cmdSortAircraft, Operation::SortAircraft},
       {MainControl::cmdMergeAircraft, Operation::MergeAircraft},
-      {MainControl::cmdChangeACNum, Operation::ChangeACNumbers}};
+      {MainControl::cmdChangeACNum, Operation::ChangeACNumbers},
+      {MainControl::cmdEvaluateFlightPlans, Operation::EvaluateFlightPlans}};
   for (const auto& [button, operation] : buttons) {
     m_window.Clicked(button);
     EXPECT_FALSE(m_view.Visible);

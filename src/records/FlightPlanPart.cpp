@@ -1,0 +1,58 @@
+#include "records/FlightPlanPart.h"
+
+#include <algorithm>
+#include <string>
+
+#include "records/LineKinds.h"
+#include "records/LineSplitter.h"
+
+namespace fw {
+
+std::uint64_t FlightPlanPart::Check(std::string_view bytes) {
+  return ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+    Problems.Line = number;
+    if (MayBeGapLine(line)) {
+      if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
+        if (gap == GapLine::Comment) {
+          ++Comments;
+          if (DayLine.Line == 0 && DayLineValue(line)) {
+            DayLine = LinePlace{Problems.File, number};
+            DayText = line;
+          }
+        }
+        return true;
+      }
+    }
+    ++Entries;
+    Entry(line);
+    return true;
+  });
+}
+
+void FlightPlanPart::Entry(std::string_view line) {
+  if (!CheckFlightPlanEntry(line, m_entry, Problems))
+    return;
+  const std::int32_t number = m_entry.Number;
+  Legs += m_entry.Destinations.size();
+  Lowest = Numbers.size() == 0 ? number : std::min(Lowest, number);
+  Highest = Numbers.size() == 0 ? number : std::max(Highest, number);
+  Numbers.Insert(number, 0);
+  if (m_tables.Aircraft != nullptr && m_tables.Aircraft->Find(number) == nullptr) {
+    Problems.Add(Severity::Error,
+                 "aircraft number " + std::to_string(number) + " is in no aircraft file");
+  }
+  if (m_tables.Airports == nullptr)
+    return;
+  for (const std::string_view airport : m_entry.Destinations) {
+    if (m_tables.Airports->Find(airport) != nullptr)
+      continue;
+    // Once a line for each airport missing.
+    if (const auto [last, isNew] = m_missingAirports.Insert(airport, Problems.Line);
+        isNew || *last != Problems.Line) {
+      *last = Problems.Line;
+      Problems.Add(Severity::Error, "airport " + Quoted(airport) + " is in no airport file");
+    }
+  }
+}
+
+}  // namespace fw

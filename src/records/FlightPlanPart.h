@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "records/Evaluation.h"
+#include "records/FlatMap.h"
+#include "records/FlightPlanChecks.h"
+#include "records/FlightPlanCopies.h"
+
+namespace fw {
+
+// The aircraft numbers and airport IDs of a set's aircraft and airport files; null where the set
+// lists no such file. Only read while flight plans are checked, by any number of threads.
+struct SetTables {
+  const FlatMap<std::int32_t, bool, NumberHash>* Aircraft = nullptr;
+  const FlatMap<std::string_view, char>* Airports = nullptr;
+};
+
+// The checks of each flight-plan entry of one part of a file: on its own, and against the set's
+// aircraft and airport files. What it finds is its own, so that two parts of a large file can be
+// checked at once; copies of earlier lines and shared registrations are FlightPlanCopies' work.
+class FlightPlanPart {
+ public:
+  FlightPlanPart(std::uint32_t file, const SetTables& tables) : m_tables(tables) {
+    Problems.File = file;
+  }
+
+  // Checks the lines of bytes (numbered from 1); returns how many there are.
+  std::uint64_t Check(std::string_view bytes);
+
+  ProblemList Problems;
+  std::uint64_t Entries = 0;
+  std::uint64_t Comments = 0;
+  std::uint64_t Legs = 0;
+  LinePlace DayLine;  // the first day line; Line 0 for none
+  std::string_view DayText;
+  FlatMap<std::int32_t, char, NumberHash> Numbers;  // the aircraft numbers used
+  std::int32_t Lowest = 0;
+  std::int32_t Highest = 0;
+
+ private:
+  void Entry(std::string_view line);
+
+  SetTables m_tables;
+  FlightPlanEntry m_entry;
+  // Each airport missing from the airport files, with the last line that went to it.
+  FlatMap<std::string_view, std::uint64_t> m_missingAirports;
+};
+
+}  // namespace fw

@@ -1,0 +1,371 @@
+// The evaluation of a whole set. Each file's kind is told from its first entries; aircraft and
+// airport files are read first, so that each flight-plan entry is looked up as it is read. Lines
+// are held as views into the files' bytes, in tables made once per file, so that a line costs a
+// few hash look-ups and no allocation. A large flight-plan file is read by two threads at once:
+// one follows registrations and copies of earlier lines through the whole file and then checks
+// the entries of its last part, the other checks the entries before it; what the checks found on
+// copies is then dropped, as copies are checked as the lines they repeat.
+#include <algorithm>
+
+#include "platform/WorkBeside.h"
+#include "records/Evaluation.h"
+#include "records/FlatMap.h"
+#include "records/FlightPlanChecks.h"
+#include "records/FlightPlanCopies.h"
+#include "records/FlightPlanPart.h"
+#include "records/LineKinds.h"
+#include "records/LineSplitter.h"
+#include "records/RecordFiles.h"
+#include "records/Texts.h"
+
+namespace fw {
+namespace {
+
+// The entries looked at to tell a file's kind: enough to outvote a few odd lines.
+constexpr std::size_t kKindSample = 100;
+
+// Below this size a flight-plan file is not worth a second thread.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
+
+using Place = LinePlace;
+
+struct AircraftEntry {
+  Place At;
+  std::int32_t Number = 0;
+};
+
+// A line of a file and its number.
+struct NumberedLine {
+  std::string_view Text;
+  std::uint64_t Line = 0;
+};
+
+// The fifth field of a line.
+std::string_view FifthField(std::string_view line) {
+  for (int k = 0; k < 4; ++k) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos)
+      return {};
+    line.remove_prefix(comma + 1);
+  }
+  return line.substr(0, line.find(','));
+}
+
+bool IsEntry(std::string_view line) {
+  return !MayBeGapLine(line) || GapLineKind(line) == GapLine::No;
+}
+
+// Airports when most of its first entries do not start with "AC#"; else flight plans when any of
+// them gives a flight rule as fifth field (an aircraft entry never does, and a mistyped rule
+// must not turn a flight plan into an aircraft file), else aircraft.
+SetFileKind KindOf(std::string_view bytes) {
+  std::size_t entries = 0;
+  std::size_t numbered = 0;
+  std::size_t planned = 0;
+  ForEachLine(bytes, [&](std::string_view line, std::size_t) {
+    if (!IsEntry(line))
+      return true;
+    ++entries;
+    if (line.starts_with("AC#")) {
+      ++numbered;
+      planned += IsFlightRule(FifthField(line)) ? 1 : 0;
+    }
+    return entries < kKindSample;
+  });
+  if (entries == 0)
+    return SetFileKind::Empty;
+  if (numbered * 2 <= entries)
+    return SetFileKind::Airports;
+  return planned > 0 ? SetFileKind::FlightPlans : SetFileKind::Aircraft;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+}
+
+class SetEvaluator {
+ public:
+  SetEvaluator(std::span<const std::string> names, std::span<const std::string_view> files)
+      : m_names(names), m_files(files), m_summaries(files.size()), m_dayLines(files.size()) {}
+
+  Evaluation Run() {
+    bool any[4] = {};
+    for (std::size_t k = 0; k < m_files.size(); ++k) {
+      m_summaries[k].Kind = KindOf(WithoutByteOrderMark(m_files[k]));
+      any[static_cast<int>(m_summaries[k].Kind)] = true;
+    }
+    m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
+    m_anyAirportFile = any[static_cast<int>(SetFileKind::Airports)];
+    std::size_t plans = 0;
+    for (std::size_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
+        plans += ExpectedLines(m_files[k]);
+    }
+    m_copies = FlightPlanCopies(plans);
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind != SetFileKind::FlightPlans)
+        EvaluateFile(k);
+    }
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
+        EvaluateFlightPlanFile(k);
+    }
+    if (any[static_cast<int>(SetFileKind::FlightPlans)])
+      ReportUnusedAircraft();
+    CompareDayLines();
+    std::stable_sort(m_problems.Problems.begin(), m_problems.Problems.end(),
+                     [](const Problem& a, const Problem& b) {
+                       return a.File != b.File ? a.File < b.File : a.Line < b.Line;
+                     });
+    Evaluation evaluation{std::move(m_problems.Problems), std::move(m_summaries), 0, 0};
+    for (const Problem& problem : evaluation.Problems)
+      ++(problem.Level == Severity::Error ? evaluation.Errors : evaluation.Warnings);
+    return evaluation;
+  }
+
+ private:
+  // Where another line is, for a text about a line of file `from`: "line 3", or "line 3 of
+  // "NAME"" in another file.
+  std::string Where(Place place, std::uint32_t from) const {
+    std::string text = "line " + std::to_string(place.Line);
+    if (place.File != from)
+      text += " of " + Quoted(m_names[place.File]);
+    return text;
+  }
+
+  // What the thread that follows registrations finds in a flight-plan file.
+  struct Copies {
+    std::vector<Problem> Problems;
+    std::vector<std::uint64_t> Lines;  // of the copies, in order
+    std::uint64_t Legs = 0;            // of the copies that have a number
+  };
+
+  Copies FindCopies(std::uint32_t file, std::string_view bytes) {
+    Copies found;
+    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+      if (!IsEntry(line))
+        return true;
+      const FlightPlanCopies::Use use = m_copies.Note(line, {file, number});
+      if (use.Copy) {
+        found.Lines.push_back(number);
+        // Five fields and then six a leg, as the entry checks count them.
+        const auto commas = static_cast<std::uint64_t>(std::count(line.begin(), line.end(), ','));
+        if (EntryNumber(line) && commas >= 5)
+          found.Legs += (commas - 4) / 6;
+        found.Problems.push_back(Problem{
+            file, number, Severity::Warning,
+            "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
+      } else if (use.Shared) {
+        found.Problems.push_back(Problem{file, number, Severity::Warning,
+                                         "registration " + Quoted(use.Registration) +
+                                             " is also used on " + Where(*use.Shared, file)});
+      }
+      return true;
+    });
+    return found;
+  }
+
+  // Adds what a part found, its lines numbered after `before` lines of the file.
+  void Take(FlightPlanPart& part, std::uint64_t before) {
+    FileSummary& summary = m_summaries[part.Problems.File];
+    for (Problem& problem : part.Problems.Problems) {
+      problem.Line += before;
+      m_problems.Problems.push_back(std::move(problem));
+    }
+    summary.Entries += part.Entries;
+    summary.Comments += part.Comments;
+    summary.Legs += part.Legs;
+    if (m_dayLines[part.Problems.File].Line == 0 && part.DayLine.Line != 0)
+      m_dayLines[part.Problems.File] = NumberedLine{part.DayText, part.DayLine.Line + before};
+    part.Numbers.ForEach([&](std::int32_t number, char) {
+      if (bool* used = m_aircraft.Find(number))
+        *used = true;
+      summary.Lowest = m_numbers.size() == 0 ? number : std::min(summary.Lowest, number);
+      summary.Highest = m_numbers.size() == 0 ? number : std::max(summary.Highest, number);
+      m_numbers.Insert(number, 0);
+    });
+  }
+
+  // The registrations cost about two fifths of what the checks of the whole file cost, so the
+  // thread that follows them checks the last three tenths of a large file.
+  void EvaluateFlightPlanFile(std::uint32_t file) {
+    const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
+    std::vector<Problem>& problems = m_problems.Problems;
+    const std::size_t from = problems.size();
+    const bool large = bytes.size() >= kParallelBytes;
+    const std::size_t afterLineFeed = large ? bytes.find('\n', bytes.size() / 10 * 7) : bytes.npos;
+    const std::size_t split = afterLineFeed == bytes.npos ? bytes.size() : afterLineFeed + 1;
+    const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
+                           m_anyAirportFile ? &m_airports : nullptr};
+    FlightPlanPart first(file, tables);
+    FlightPlanPart second(file, tables);
+    Copies copies;
+    std::uint64_t firstLines = 0;
+    {
+      const WorkBeside beside(
+          [&] {
+            copies = FindCopies(file, bytes);
+            second.Check(bytes.substr(split));
+          },
+          large);
+      firstLines = first.Check(bytes.substr(0, split));
+    }
+    m_numbers = FlatMap<std::int32_t, char, NumberHash>();
+    Take(first, 0);
+    Take(second, firstLines);
+    FileSummary& summary = m_summaries[file];
+    summary.Numbers = m_numbers.size();
+    if (m_dayLines[file].Line != 0)
+      summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
+    auto copy = copies.Lines.begin();
+    const auto onCopy = [&](const Problem& problem) {
+      while (copy != copies.Lines.end() && *copy < problem.Line)
+        ++copy;
+      return copy != copies.Lines.end() && *copy == problem.Line;
+    };
+    problems.erase(std::remove_if(problems.begin() + static_cast<std::ptrdiff_t>(from),
+                                  problems.end(), onCopy),
+                   problems.end());
+    problems.insert(problems.end(), std::make_move_iterator(copies.Problems.begin()),
+                    std::make_move_iterator(copies.Problems.end()));
+    summary.Duplicates = copies.Lines.size();
+    summary.Legs -= copies.Legs;
+  }
+
+  void EvaluateFile(std::uint32_t file) {
+    const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
+    FileSummary& summary = m_summaries[file];
+    FlatMap<std::string_view, std::uint64_t> seen(ExpectedLines(bytes));
+    FlatMap<std::int32_t, char, NumberHash> numbers;
+    FlatMap<std::int32_t, NumberedLine, NumberHash> aircraft;
+    FlatMap<std::string_view, NumberedLine> airports;
+    m_problems.File = file;
+    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+      m_problems.Line = number;
+      if (!IsEntry(line)) {
+        if (GapLineKind(line) == GapLine::Comment) {
+          ++summary.Comments;
+          if (m_dayLines[file].Line == 0 && DayLineValue(line))
+            m_dayLines[file] = NumberedLine{line, number};
+        }
+        return true;
+      }
+      ++summary.Entries;
+      if (const auto [first, isNew] = seen.Insert(line, number); !isNew) {
+        ++summary.Duplicates;
+        m_problems.Add(Severity::Warning, "repeats " + Where({file, *first}, file) +
+                                              " exactly (a sort would drop it)");
+        return true;
+      }
+      std::optional<std::int32_t> used;
+      if (summary.Kind == SetFileKind::Aircraft)
+        used = Aircraft(line, aircraft);
+      else
+        Airport(line, airports);
+      if (used) {
+        summary.Lowest = numbers.size() == 0 ? *used : std::min(summary.Lowest, *used);
+        summary.Highest = numbers.size() == 0 ? *used : std::max(summary.Highest, *used);
+        numbers.Insert(*used, 0);
+      }
+      return true;
+    });
+    summary.Numbers = numbers.size();
+    if (m_dayLines[file].Line != 0)
+      summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
+  }
+
+  std::optional<std::int32_t> Aircraft(std::string_view line,
+                                       FlatMap<std::int32_t, NumberedLine, NumberHash>& lines) {
+    const std::optional<std::int32_t> number = EntryNumber(line);
+    if (!number) {
+      m_problems.Add(Severity::Error, NoNumberText(line));
+      return std::nullopt;
+    }
+    const auto [first, isNew] = lines.Insert(*number, NumberedLine{line, m_problems.Line});
+    if (!isNew) {
+      m_problems.Add(Severity::Error, "aircraft number " + std::to_string(*number) +
+                                          " is also given by " +
+                                          Where({m_problems.File, first->Line}, m_problems.File) +
+                                          ", differently: the compiler takes only one of them");
+    }
+    m_aircraft.Insert(*number, false);
+    m_aircraftEntries.push_back(AircraftEntry{{m_problems.File, m_problems.Line}, *number});
+    return number;
+  }
+
+  void Airport(std::string_view line, FlatMap<std::string_view, NumberedLine>& lines) {
+    const std::string_view id = TrimSpaces(line.substr(0, line.find(',')));
+    if (id.empty()) {
+      m_problems.Add(Severity::Error, "unreadable entry: no airport ID before its first comma");
+      return;
+    }
+    const auto [first, isNew] = lines.Insert(id, NumberedLine{line, m_problems.Line});
+    if (!isNew) {
+      m_problems.Add(Severity::Warning, "airport " + Quoted(id) + " is also given by " +
+                                            Where({m_problems.File, first->Line}, m_problems.File) +
+                                            ", differently: the compiler takes only one of them");
+    }
+    m_airports.Insert(id, 0);
+  }
+
+  void ReportUnusedAircraft() {
+    for (const AircraftEntry& entry : m_aircraftEntries) {
+      if (!*m_aircraft.Find(entry.Number)) {
+        m_problems.Problems.push_back(Problem{
+            entry.At.File, entry.At.Line, Severity::Warning,
+            "aircraft number " + std::to_string(entry.Number) + " is used by no flight plan"});
+      }
+    }
+  }
+
+  // Each file's first day line against the first file's that has one.
+  void CompareDayLines() {
+    const auto first = std::find_if(m_dayLines.begin(), m_dayLines.end(),
+                                    [](const NumberedLine& day) { return day.Line != 0; });
+    if (first == m_dayLines.end())
+      return;
+    const auto upper = [](std::string_view text) {
+      std::string value(text);
+      for (char& c : value)
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+      return value;
+    };
+    const std::string expected = upper(DayLineValue(first->Text).value_or(""));
+    const Place reference{static_cast<std::uint32_t>(first - m_dayLines.begin()), first->Line};
+    for (std::uint32_t k = reference.File + 1; k < m_dayLines.size(); ++k) {
+      if (m_dayLines[k].Line == 0 ||
+          upper(DayLineValue(m_dayLines[k].Text).value_or("")) == expected)
+        continue;
+      m_problems.File = k;
+      m_problems.Line = m_dayLines[k].Line;
+      m_problems.Add(Severity::Error,
+                     std::string(ShownDayLine(m_dayLines[k].Text)) + " differs from " +
+                         std::string(ShownDayLine(first->Text)) + " on " + Where(reference, k) +
+                         ": the files number days differently");
+    }
+  }
+
+  std::span<const std::string> m_names;
+  std::span<const std::string_view> m_files;
+  std::vector<FileSummary> m_summaries;
+  std::vector<NumberedLine> m_dayLines;  // each file's first; Line 0 for none
+  ProblemList m_problems;
+  bool m_anyAircraftFile = false;
+  bool m_anyAirportFile = false;
+  FlatMap<std::int32_t, char, NumberHash> m_numbers;  // those of the flight-plan file at hand
+  // Every aircraft file's numbers, each with whether a flight plan uses it, and every aircraft
+  // entry, to be reported when no flight plan uses its number.
+  FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
+  std::vector<AircraftEntry> m_aircraftEntries;
+  FlatMap<std::string_view, char> m_airports;
+  FlightPlanCopies m_copies;  // only the thread of FindCopies uses it
+};
+
+}  // namespace
+
+Evaluation EvaluateSet(std::span<const std::string> names,
+                       std::span<const std::string_view> files) {
+  return SetEvaluator(names, files).Run();
+}
+
+}  // namespace fw

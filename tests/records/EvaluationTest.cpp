@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "records/Evaluation.h"
+
+namespace fw {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A problem as a case expects it: where, how bad, and a word of its text that names the check.
+struct Expected {
+  std::string File;
+  std::uint64_t Line;
+  Severity Level;
+  std::string Word;
+};
+
+constexpr Severity E = Severity::Error;
+constexpr Severity W = Severity::Warning;
+
+const std::string kHead = "AC#1,EX-AAA,100%,WEEK,IFR";
+const std::string kLegs = ",0/06:00,0/08:00,350,F,101,KBBB,0/10:00,0/12:00,350,F,102,KAAA";
+const std::string kPlan = kHead + kLegs;
+const Lines kAircraft{"AC#1,250,\"Jet 320\""};
+const Lines kAirports{"KAAA,1", "KBBB,2"};
+
+// The plan with the first `from` replaced by `to`.
+std::string Plan(const std::string& from, const std::string& to) {
+  std::string plan = kPlan;
+  return plan.replace(plan.find(from), from.size(), to);
+}
+
+// A plan of n legs between KAAA and KBBB, 40 minutes apart.
+std::string PlanOfLegs(int n) {
+  std::string plan = kHead;
+  for (int leg = 0; leg < n; ++leg) {
+    const int m = 40 * leg;
+    char text[64];
+    std::snprintf(text, sizeof text, ",%d/%d:%02d,%d/%d:%02d,350,F,1,%s", m / 1440, m / 60 % 24,
+                  m % 60, (m + 20) / 1440, (m + 20) / 60 % 24, (m + 20) % 60,
+                  leg % 2 ? "KAAA" : "KBBB");
+    plan += text;
+  }
+  return plan;
+}
+
+// The files listed (those with lines), in the order flight plans, aircraft, airports.
+Evaluation Evaluate(const Lines& plans, const Lines& aircraft, const Lines& airports,
+                    std::vector<std::string>& names) {
+  std::vector<std::string> texts;
+  for (const auto& [name, lines] :
+       {std::pair{"fp.txt", plans}, std::pair{"ac.txt", aircraft}, std::pair{"ap.txt", airports}}) {
+    if (lines.empty())
+      continue;
+    names.emplace_back(name);
+    texts.emplace_back();
+    for (const std::string& line : lines)
+      texts.back() += line + "\r\n";
+  }
+  const std::vector<std::string_view> views(texts.begin(), texts.end());
+  return EvaluateSet(names, views);
+}
+
+TEST(Evaluation, EachCheckFindsItsProblemAndNothingElse) {
+  const struct {
+    const char* Check;
+    Lines Plans, Aircraft, Airports;
+    std::vector<Expected> Found;
+  } cases[] = {
+      {"a consistent set", {kPlan}, kAircraft, kAirports, {}},
+      {"arrivals may start with @ or TNG; nHR times carry no day",
+       {Plan("0/08:00", "@0/08:00"), Plan("0/12:00", "TNG0/12:00"), Plan("WEEK", "24hr")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 2, W, "registration"}, {"fp.txt", 3, W, "registration"}}},
+      {"legs incomplete", {kPlan + ",0/14:00"}, kAircraft, kAirports, {{"fp.txt", 1, E, "legs"}}},
+      {"no legs", {kHead}, kAircraft, kAirports, {{"fp.txt", 1, E, "legs"}}},
+      {"time form", {Plan("0/06:00", "0/6h00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "form"}}},
+      {"day", {Plan("0/06:00", "7/06:00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "day"}}},
+      {"hour", {Plan("0/08:00", "0/24:00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "hour"}}},
+      {"minutes",
+       {Plan("0/06:00", "0/06:60")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "minutes"}}},
+      {"seconds",
+       {Plan("0/06:00", "0/06:00:60")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "seconds"}}},
+      {"percentage",
+       {Plan("100%", "101%")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "percentage"}}},
+      {"period", {Plan("WEEK", "25HR")}, kAircraft, kAirports, {{"fp.txt", 1, E, "period"}}},
+      {"flight rule",
+       {kPlan, Plan("AAA,100%,WEEK,IFR", "AAB,100%,WEEK,XFR")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 2, E, "rule"}}},
+      {"flight level", {Plan("350", "3S0")}, kAircraft, kAirports, {{"fp.txt", 1, E, "level"}}},
+      {"legs overlapping a week",
+       {Plan("0/10:00,0/12:00", "0/07:00,0/09:00")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "overlap"}}},
+      {"legs overlapping 12 hours",
+       {"AC#1,EX-AAA,100%,12HR,IFR,06:00,08:00,350,F,101,KBBB,10:00,19:00,350,F,102,KAAA"},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "overlap"}}},
+      {"arrival at departure",
+       {Plan("0/08:00", "0/06:00")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "arrives"}}},
+      {"leg to the airport it departs from",
+       {kPlan + ",0/14:00,0/16:00,350,F,103,KAAA"},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, W, "departs from"}}},
+      {"a one-leg plan departs from its destination",
+       {kHead + kLegs.substr(0, 31)},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, W, "departs from"}}},
+      {"registration of two entries",
+       {kPlan, Plan("101", "201")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 2, W, "registration"}}},
+      {"more than 200 legs",
+       {PlanOfLegs(200), PlanOfLegs(202).replace(5, 6, "EX-AAB")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 2, W, "200"}}},
+      {"aircraft number given two lines",
+       {kPlan},
+       {kAircraft[0], "AC#1,250,\"Jet 737\""},
+       kAirports,
+       {{"ac.txt", 2, E, "differently"}}},
+      {"airport ID given two lines",
+       {kPlan},
+       kAircraft,
+       {"KAAA,1", "KBBB,2", "KAAA,3"},
+       {{"ap.txt", 3, W, "differently"}}},
+      {"duplicate lines, also among entries of a shared registration",
+       {kPlan, kPlan, Plan("101", "201"), Plan("101", "201")},
+       kAircraft,
+       {"KAAA,1", "KBBB,2", "KAAA,1"},
+       {{"fp.txt", 2, W, "repeats line 1"},
+        {"fp.txt", 3, W, "registration"},
+        {"fp.txt", 4, W, "repeats line 3"},
+        {"ap.txt", 3, W, "repeats line 1"}}},
+      {"aircraft missing and so unused",
+       {Plan("AC#1", "AC#2")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 1, E, "no aircraft file"}, {"ac.txt", 1, W, "no flight plan"}}},
+      {"aircraft unused",
+       {kPlan},
+       {kAircraft[0], "AC#2,250,\"Jet 737\""},
+       kAirports,
+       {{"ac.txt", 2, W, "no flight plan"}}},
+      {"aircraft not looked up without an aircraft file", {kPlan}, {}, kAirports, {}},
+      {"airport missing, once a line",
+       {kPlan + ",0/14:00,0/16:00,350,F,103,KBBB,0/18:00,0/20:00,350,F,104,KAAA"},
+       kAircraft,
+       {"KBBB,2"},
+       {{"fp.txt", 1, E, "KAAA"}}},
+      {"airports not looked up without an airport file", {kPlan}, kAircraft, {}, {}},
+      {"day lines",
+       {"//FSXDAYS=TRUE", kPlan},
+       {"//fsxdays=true", kAircraft[0]},
+       {"//FSXDAYS=FALSE", "KAAA,1", "KBBB,2"},
+       {{"ap.txt", 1, E, "FSXDAYS"}}},
+      {"unreadable entries, the evaluation going on",
+       {"AC#x1,EX-ABC,100%,WEEK,IFR", Plan("100%", "50")},
+       {"AC#,1", kAircraft[0]},
+       {" ,1", "KAAA,1", "KBBB,2"},
+       {{"fp.txt", 1, E, "unreadable"},
+        {"fp.txt", 2, E, "percentage"},
+        {"ac.txt", 1, E, "unreadable"},
+        {"ap.txt", 1, E, "unreadable"}}},
+      {"lines counted after a byte-order mark, comments and a switched-off entry",
+       {"\xEF\xBB\xBF//Example Air", "", "//AC#9,EX-ZZZ,1%,DAY,IFR", Plan("100%", "101%")},
+       kAircraft,
+       kAirports,
+       {{"fp.txt", 4, E, "percentage"}}},
+  };
+  for (const auto& [check, plans, aircraft, airports, found] : cases) {
+    SCOPED_TRACE(check);
+    std::vector<std::string> names;
+    const Evaluation evaluation = Evaluate(plans, aircraft, airports, names);
+    EXPECT_EQ(evaluation.Problems.size(), found.size());
+    if (evaluation.Problems.size() != found.size())
+      continue;
+    for (std::size_t k = 0; k < found.size(); ++k) {
+      const Problem& problem = evaluation.Problems[k];
+      EXPECT_EQ(names[problem.File], found[k].File) << problem.Text;
+      EXPECT_EQ(problem.Line, found[k].Line) << problem.Text;
+      EXPECT_EQ(problem.Level, found[k].Level) << problem.Text;
+      EXPECT_NE(problem.Text.find(found[k].Word), std::string::npos) << problem.Text;
+    }
+  }
+}
+
+TEST(Evaluation, ReportListsProblemsByFileAndLineThenSummaries) {
+  std::vector<std::string> names;
+  const Evaluation evaluation = Evaluate(
+      {"//FSXDAYS=TRUE", Plan("100%", "0%"), kPlan, Plan("0/10:00,0/12:00", "0/07:00,0/09:00"),
+       "AC#2,EX-BBB,50%,1hr,VFR,00:10,00:50,10,R,7,KBBB,00:55,01:15,10,R,8,KCCC"},
+      {"AC#1,250,\"Jet 320\"", "AC#3,100,\"Turbo 72\""}, {"//FSXDAYS=FALSE", "KAAA,1", "KBBB,2"},
+      names);
+  EXPECT_EQ(EvaluationReport(evaluation, names),
+            "fp.txt:3: warning: registration \"EX-AAA\" is also used on line 2\r\n"
+            "fp.txt:4: error: leg 2 ends more than one week after the first departure: the legs "
+            "overlap\r\n"
+            "fp.txt:4: warning: registration \"EX-AAA\" is also used on line 2\r\n"
+            "fp.txt:5: error: leg 2 ends more than one hour after the first departure: the legs "
+            "overlap\r\n"
+            "fp.txt:5: error: aircraft number 2 is in no aircraft file\r\n"
+            "fp.txt:5: error: airport \"KCCC\" is in no airport file\r\n"
+            "ac.txt:2: warning: aircraft number 3 is used by no flight plan\r\n"
+            "ap.txt:1: error: FSXDAYS=FALSE differs from FSXDAYS=TRUE on line 1 of \"fp.txt\": the "
+            "files number days differently\r\n"
+            "\r\n"
+            "fp.txt: flight plans, 4 entries (4 distinct, 0 duplicate lines), 1 comment line, "
+            "FSXDAYS=TRUE, 2 aircraft numbers (1 to 2), 8 legs\r\n"
+            "ac.txt: aircraft, 2 entries (2 distinct, 0 duplicate lines), 0 comment lines, no "
+            "FSXDAYS line, 2 aircraft numbers (1 to 3)\r\n"
+            "ap.txt: airports, 2 entries (2 distinct, 0 duplicate lines), 1 comment line, "
+            "FSXDAYS=FALSE\r\n"
+            "Total: 3 files, 8 entries, 5 errors, 3 warnings\r\n");
+}
+
+}  // namespace
+}  // namespace fw
