@@ -10,34 +10,37 @@ std::string InjectedFault(std::string_view what, std::string_view name, int erro
   return std::string(what) + " " + Quoted(name) + ": " + reason;
 }
 
-bool FaultyFileSystem::Fails(FileStep step) {
-  const int call = ++m_calls[Index(step)];
-  return call == m_failAt[Index(step)];
+template <typename Inner>
+auto FaultyFileSystem::Pass(FileStep step, std::initializer_list<std::string_view> names,
+                            std::string_view failing, std::string_view shown, Inner inner,
+                            const std::function<void()>& beforeFailing) -> decltype(inner()) {
+  static const char* const kNames[kSteps] = {"ReadFile", "CreateTempFile", "LinkTempFile",
+                                             "Write",    "FlushAndClose",  "ReplaceTarget"};
+  const ReadAheadSchedule::Call call(m_schedule, kNames[Index(step)], names);
+  if (++m_calls[Index(step)] != m_failAt[Index(step)])
+    return inner();
+  if (beforeFailing)
+    beforeFailing();
+  return IoError(InjectedFault(failing, shown, m_error));
 }
 
 Result<ByteBuffer> FaultyFileSystem::ReadFile(const std::string& path) {
   if (BeforeRead)
     BeforeRead(path);
-  const ReadAheadSchedule::Call call(m_schedule, "ReadFile", {path});
-  if (Fails(FileStep::ReadFile))
-    return IoError(InjectedFault("cannot read", path, m_error));
-  return m_inner.ReadFile(path);
+  return Pass(FileStep::ReadFile, {path}, "cannot read", path,
+              [&] { return m_inner.ReadFile(path); });
 }
 
 Result<TempFile> FaultyFileSystem::CreateTempFile(const std::string& target,
                                                   const std::string& permissionsFrom) {
-  const ReadAheadSchedule::Call call(m_schedule, "CreateTempFile", {target, permissionsFrom});
-  if (Fails(FileStep::CreateTempFile))
-    return IoError(InjectedFault("cannot create", target, m_error));
-  return m_inner.CreateTempFile(target, permissionsFrom);
+  return Pass(FileStep::CreateTempFile, {target, permissionsFrom}, "cannot create", target,
+              [&] { return m_inner.CreateTempFile(target, permissionsFrom); });
 }
 
 Result<TempFile> FaultyFileSystem::LinkTempFile(const std::string& source,
                                                 const std::string& target) {
-  const ReadAheadSchedule::Call call(m_schedule, "LinkTempFile", {source, target});
-  if (Fails(FileStep::LinkTempFile))
-    return IoError(InjectedFault("cannot create", target, m_error));
-  return m_inner.LinkTempFile(source, target);
+  return Pass(FileStep::LinkTempFile, {source, target}, "cannot create", target,
+              [&] { return m_inner.LinkTempFile(source, target); });
 }
 
 bool FaultyFileSystem::MayBeOneFile(const std::string& a, const std::string& b) {
@@ -52,28 +55,21 @@ bool FaultyFileSystem::MayBeOneFile(const std::string& a, const std::string& b) 
 }
 
 Result<void> FaultyFileSystem::Write(TempFile& file, std::string_view bytes) {
-  const ReadAheadSchedule::Call call(m_schedule, "Write", {file.Path});
-  if (Fails(FileStep::Write)) {
-    (void)m_inner.Write(file, bytes.substr(0, bytes.size() / 2));
-    return IoError(InjectedFault("cannot write", file.Shown, m_error));
-  }
-  return m_inner.Write(file, bytes);
+  return Pass(
+      FileStep::Write, {file.Path}, "cannot write", file.Shown,
+      [&] { return m_inner.Write(file, bytes); },
+      [&] { (void)m_inner.Write(file, bytes.substr(0, bytes.size() / 2)); });
 }
 
 Result<void> FaultyFileSystem::FlushAndClose(TempFile& file) {
-  const ReadAheadSchedule::Call call(m_schedule, "FlushAndClose", {file.Path});
-  if (Fails(FileStep::FlushAndClose)) {
-    (void)m_inner.FlushAndClose(file);
-    return IoError(InjectedFault("cannot write", file.Shown, m_error));
-  }
-  return m_inner.FlushAndClose(file);
+  return Pass(
+      FileStep::FlushAndClose, {file.Path}, "cannot write", file.Shown,
+      [&] { return m_inner.FlushAndClose(file); }, [&] { (void)m_inner.FlushAndClose(file); });
 }
 
 Result<void> FaultyFileSystem::ReplaceTarget(TempFile& file) {
-  const ReadAheadSchedule::Call call(m_schedule, "ReplaceTarget", {file.Path, file.Target});
-  if (Fails(FileStep::ReplaceTarget))
-    return IoError(InjectedFault("cannot replace", file.Shown, m_error));
-  return m_inner.ReplaceTarget(file);
+  return Pass(FileStep::ReplaceTarget, {file.Path, file.Target}, "cannot replace", file.Shown,
+              [&] { return m_inner.ReplaceTarget(file); });
 }
 
 void FaultyFileSystem::Discard(TempFile& file) noexcept {

@@ -54,8 +54,12 @@ class FaultyFileSystem final : public FileSystem {
  private:
   static constexpr std::size_t kSteps = 6;
   static std::size_t Index(FileStep step) { return static_cast<std::size_t>(step); }
-  // Counts a call of step; true when it is the one to fail.
-  bool Fails(FileStep step);
+  // Runs inner inside the schedule's call of step on names, except for the call chosen to fail:
+  // that one runs beforeFailing and fails as failing (such as "cannot write") on shown.
+  template <typename Inner>
+  auto Pass(FileStep step, std::initializer_list<std::string_view> names, std::string_view failing,
+            std::string_view shown, Inner inner, const std::function<void()>& beforeFailing = {})
+      -> decltype(inner());
 
   FileSystem& m_inner;
   std::array<int, kSteps> m_failAt{};

@@ -48,22 +48,21 @@ std::vector<std::string> ReadAheadSchedule::Faults() const {
 void ReadAheadSchedule::Apart(const std::string& b) {
   std::lock_guard lock(m_mutex);
   if (!m_aheads.empty() && !m_aheads.back().Ended)
-    Fault(b + " said apart while " + m_aheads.back().Name + " is read ahead");
-  Ahead ahead;
+    m_faults.push_back(b + " said apart while " + m_aheads.back().Name + " is read ahead");
+  Ahead& ahead = m_aheads.emplace_back();
   ahead.Name = b;
   ahead.Writer = std::this_thread::get_id();
-  const std::size_t n = m_aheads.size();
+  const std::size_t n = m_aheads.size() - 1;
   if (m_holding) {
     const int bound = n < m_bounds.size() ? m_bounds[n] : 0;
     ahead.Held = true;
     ahead.Start = std::min(m_start, bound);
     ahead.End = m_end == kUntilWriterWaits ? m_end : std::max(ahead.Start, std::min(m_end, bound));
   }
-  m_aheads.push_back(ahead);
 }
 
-template <typename Done>
-void ReadAheadSchedule::WaitFor(std::unique_lock<std::mutex>& lock, Done done, bool quietIsEnough) {
+void ReadAheadSchedule::WaitFor(std::unique_lock<std::mutex>& lock, bool quietIsEnough,
+                                const std::function<bool()>& done) {
   auto still = std::chrono::steady_clock::duration::zero();
   while (!done()) {
     const long long events = m_events;
@@ -75,20 +74,16 @@ void ReadAheadSchedule::WaitFor(std::unique_lock<std::mutex>& lock, Done done, b
     // A writer inside a call may be retrying it, as a rename of a file held open does.
     if (quietIsEnough && m_writersInside == 0)
       return;
-    if (still >= kStuck) {
-      Fault("the calls stood still for 20 s");
-      return;
-    }
+    if (still >= kStuck)
+      return m_faults.push_back("the calls stood still for 20 s");
   }
 }
 
 bool ReadAheadSchedule::EnterRead(std::unique_lock<std::mutex>& lock, std::string_view what,
-                                  std::initializer_list<std::string_view> names,
-                                  std::ifstream& held) {
+                                  std::string_view name, std::ifstream& held) {
   if (what != "ReadFile" || m_aheads.empty() || m_aheads.back().Started ||
-      *names.begin() != m_aheads.back().Name) {
+      name != m_aheads.back().Name)
     return false;
-  }
   Ahead& ahead = m_aheads.back();
   if (std::this_thread::get_id() == ahead.Writer) {
     // No thread was to be had: the file is read at once, before anything else.
@@ -96,80 +91,62 @@ bool ReadAheadSchedule::EnterRead(std::unique_lock<std::mutex>& lock, std::strin
     return false;
   }
   if (ahead.Held)
-    WaitFor(
-        lock, [&] { return ahead.WriterCalls >= ahead.Start; }, false);
+    WaitFor(lock, false, [&] { return ahead.WriterCalls >= ahead.Start; });
   ahead.Started = true;
   ++m_events;
   m_changed.notify_all();
   lock.unlock();
   held.open(std::filesystem::path(ahead.Name), std::ios::binary);
   lock.lock();
-  if (ahead.Held && ahead.End == kUntilWriterWaits)
-    WaitFor(
-        lock, [] { return false; }, true);
-  else if (ahead.Held)
-    WaitFor(
-        lock, [&] { return ahead.WriterCalls >= ahead.End; }, false);
+  if (ahead.Held)
+    WaitFor(lock, ahead.End == kUntilWriterWaits,
+            [&] { return ahead.End != kUntilWriterWaits && ahead.WriterCalls >= ahead.End; });
   return true;
-}
-
-void ReadAheadSchedule::EnterWrite(std::unique_lock<std::mutex>& lock, std::string_view what,
-                                   std::initializer_list<std::string_view> names) {
-  if (!m_aheads.empty()) {
-    Ahead& ahead = m_aheads.back();
-    const bool touches = (ahead.Counting || !ahead.Ended) && Touches(names, ahead.Name);
-    if (touches)
-      ahead.Counting = false;
-    // Such a call goes ahead, to meet the file held open as it would on its own.
-    if (touches && !ahead.Ended)
-      Fault(std::string(what) + " touches " + ahead.Name + " while it is read ahead");
-    if (ahead.Held && !touches) {
-      WaitFor(
-          lock,
-          [&] {
-            const bool mayStart = ahead.WriterCalls < ahead.Start || ahead.Started;
-            const bool mayEnd = ahead.End == kUntilWriterWaits || ahead.WriterCalls < ahead.End;
-            return ahead.Ended || (mayStart && mayEnd);
-          },
-          false);
-    }
-  }
-  if (m_writersInside > 0)
-    Fault(std::string(what) + " while another thread is inside a call");
-  ++m_writersInside;
-  ++m_events;
-  m_changed.notify_all();
-}
-
-void ReadAheadSchedule::Leave(bool reading) {
-  std::lock_guard lock(m_mutex);
-  if (reading) {
-    m_aheads.back().Ended = true;
-  } else {
-    --m_writersInside;
-    if (!m_aheads.empty()) {
-      Ahead& ahead = m_aheads.back();
-      ++ahead.WriterCalls;
-      if (ahead.Counting)
-        ++ahead.CallsAhead;
-    }
-  }
-  ++m_events;
-  m_changed.notify_all();
 }
 
 ReadAheadSchedule::Call::Call(ReadAheadSchedule& schedule, std::string_view what,
                               std::initializer_list<std::string_view> names)
     : m_schedule(schedule) {
   std::unique_lock lock(schedule.m_mutex);
-  m_reading = schedule.EnterRead(lock, what, names, m_held);
-  if (!m_reading)
-    schedule.EnterWrite(lock, what, names);
+  m_reading = schedule.EnterRead(lock, what, *names.begin(), m_held);
+  if (m_reading)
+    return;
+  if (!schedule.m_aheads.empty()) {
+    Ahead& ahead = schedule.m_aheads.back();
+    const bool touches = (ahead.Counting || !ahead.Ended) && Touches(names, ahead.Name);
+    ahead.Counting = ahead.Counting && !touches;
+    // Such a call goes ahead, to meet the file held open as it would on its own.
+    if (touches && !ahead.Ended)
+      schedule.m_faults.push_back(std::string(what) + " touches " + ahead.Name +
+                                  " while it is read ahead");
+    if (ahead.Held && !touches)
+      schedule.WaitFor(lock, false, [&] {
+        const bool mayStart = ahead.WriterCalls < ahead.Start || ahead.Started;
+        const bool mayEnd = ahead.End == kUntilWriterWaits || ahead.WriterCalls < ahead.End;
+        return ahead.Ended || (mayStart && mayEnd);
+      });
+  }
+  if (schedule.m_writersInside++ > 0)
+    schedule.m_faults.push_back(std::string(what) + " while another thread is inside a call");
+  ++schedule.m_events;
+  schedule.m_changed.notify_all();
 }
 
 ReadAheadSchedule::Call::~Call() {
   m_held.close();
-  m_schedule.Leave(m_reading);
+  std::lock_guard lock(m_schedule.m_mutex);
+  if (m_reading) {
+    m_schedule.m_aheads.back().Ended = true;
+  } else {
+    --m_schedule.m_writersInside;
+    if (!m_schedule.m_aheads.empty()) {
+      Ahead& ahead = m_schedule.m_aheads.back();
+      ++ahead.WriterCalls;
+      ahead.CallsAhead += ahead.Counting ? 1 : 0;
+    }
+  }
+  ++m_schedule.m_events;
+  m_schedule.m_changed.notify_all();
 }
 
 }  // namespace fw::test

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <mutex>
 #include <string>
@@ -59,39 +60,32 @@ class ReadAheadSchedule {
   void Apart(const std::string& b);
 
  private:
-  // A file said apart, and how its read goes.
+  // A file said apart, and how its read goes: it starts after Start of the writer's calls since
+  // and ends after End of them.
   struct Ahead {
     std::string Name;
     std::thread::id Writer;  // the thread that said it apart
     bool Held = false;
-    int Start = 0;
-    int End = 0;
+    int Start = 0, End = 0;
     int WriterCalls = 0;  // the writer's calls ended since
     int CallsAhead = 0;   // those before it touched the file
-    bool Counting = true;
-    bool Started = false;
-    bool Ended = false;
+    bool Counting = true, Started = false, Ended = false;
   };
 
   // Whether the call is the read ahead: then it enters once its place comes and is held.
-  bool EnterRead(std::unique_lock<std::mutex>& lock, std::string_view what,
-                 std::initializer_list<std::string_view> names, std::ifstream& held);
-  void EnterWrite(std::unique_lock<std::mutex>& lock, std::string_view what,
-                  std::initializer_list<std::string_view> names);
-  void Leave(bool reading);
+  bool EnterRead(std::unique_lock<std::mutex>& lock, std::string_view what, std::string_view name,
+                 std::ifstream& held);
   // Waits until done(), or until the calls stand still: for a short while outside any call when
   // quietIsEnough, else for long, which is a fault.
-  template <typename Done>
-  void WaitFor(std::unique_lock<std::mutex>& lock, Done done, bool quietIsEnough);
-  void Fault(std::string text) { m_faults.push_back(std::move(text)); }
+  void WaitFor(std::unique_lock<std::mutex>& lock, bool quietIsEnough,
+               const std::function<bool()>& done);
 
   mutable std::mutex m_mutex;
   std::condition_variable m_changed;
   std::deque<Ahead> m_aheads;  // the last one is the current one
   std::vector<int> m_bounds;   // from Hold
   bool m_holding = false;
-  int m_start = 0;
-  int m_end = 0;
+  int m_start = 0, m_end = 0;
   int m_writersInside = 0;
   long long m_events = 0;  // calls entered and left, so that waits can tell progress
   std::vector<std::string> m_faults;
