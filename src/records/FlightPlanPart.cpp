@@ -4,29 +4,25 @@
 #include <string>
 
 #include "records/LineKinds.h"
-#include "records/LineSplitter.h"
 
 namespace fw {
 
-std::uint64_t FlightPlanPart::Check(std::string_view bytes) {
-  return ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
-    Problems.Line = number;
-    if (MayBeGapLine(line)) {
-      if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
-        if (gap == GapLine::Comment) {
-          ++Comments;
-          if (DayLine.Line == 0 && DayLineValue(line)) {
-            DayLine = LinePlace{Problems.File, number};
-            DayText = line;
-          }
+void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
+  Problems.Line = number;
+  if (MayBeGapLine(line)) {
+    if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
+      if (gap == GapLine::Comment) {
+        ++Comments;
+        if (DayLine.Line == 0 && DayLineValue(line)) {
+          DayLine = LinePlace{Problems.File, number};
+          DayText = line;
         }
-        return true;
       }
+      return;
     }
-    ++Entries;
-    Entry(line);
-    return true;
-  });
+  }
+  ++Entries;
+  Entry(line);
 }
 
 void FlightPlanPart::Entry(std::string_view line) {

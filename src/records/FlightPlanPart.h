@@ -26,14 +26,14 @@ class FlightPlanPart {
     Problems.File = file;
   }
 
-  // Checks the lines of bytes (numbered from 1); returns how many there are.
-  std::uint64_t Check(std::string_view bytes);
+  // Checks a line of the file, numbered from 1 in the whole file; lines come in file order.
+  void Check(std::string_view line, std::uint64_t number);
 
   ProblemList Problems;
   std::uint64_t Entries = 0;
   std::uint64_t Comments = 0;
   std::uint64_t Legs = 0;
-  LinePlace DayLine;  // the first day line; Line 0 for none
+  LinePlace DayLine;  // the first day line of the part; Line 0 for none
   std::string_view DayText;
   FlatMap<std::int32_t, char, NumberHash> Numbers;  // the aircraft numbers used
   std::int32_t Lowest = 0;
