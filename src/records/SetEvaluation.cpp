@@ -19,13 +19,11 @@
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
+#include "records/SetFileKinds.h"
 #include "records/Texts.h"
 
 namespace fw {
 namespace {
-
-// The entries looked at to tell a file's kind: enough to outvote a few odd lines.
-constexpr std::size_t kKindSample = 100;
 
 // Below this size a flight-plan file is not worth a second thread.
 constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
@@ -43,45 +41,6 @@ struct NumberedLine {
   std::uint64_t Line = 0;
 };
 
-// The fifth field of a line.
-std::string_view FifthField(std::string_view line) {
-  for (int k = 0; k < 4; ++k) {
-    const std::size_t comma = line.find(',');
-    if (comma == std::string_view::npos)
-      return {};
-    line.remove_prefix(comma + 1);
-  }
-  return line.substr(0, line.find(','));
-}
-
-bool IsEntry(std::string_view line) {
-  return !MayBeGapLine(line) || GapLineKind(line) == GapLine::No;
-}
-
-// Airports when most of its first entries do not start with "AC#"; else flight plans when any of
-// them gives a flight rule as fifth field (an aircraft entry never does, and a mistyped rule
-// must not turn a flight plan into an aircraft file), else aircraft.
-SetFileKind KindOf(std::string_view bytes) {
-  std::size_t entries = 0;
-  std::size_t numbered = 0;
-  std::size_t planned = 0;
-  ForEachLine(bytes, [&](std::string_view line, std::size_t) {
-    if (!IsEntry(line))
-      return true;
-    ++entries;
-    if (line.starts_with("AC#")) {
-      ++numbered;
-      planned += IsFlightRule(FifthField(line)) ? 1 : 0;
-    }
-    return entries < kKindSample;
-  });
-  if (entries == 0)
-    return SetFileKind::Empty;
-  if (numbered * 2 <= entries)
-    return SetFileKind::Airports;
-  return planned > 0 ? SetFileKind::FlightPlans : SetFileKind::Aircraft;
-}
-
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
   return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
 }
@@ -94,7 +53,7 @@ class SetEvaluator {
   Evaluation Run() {
     bool any[4] = {};
     for (std::size_t k = 0; k < m_files.size(); ++k) {
-      m_summaries[k].Kind = KindOf(WithoutByteOrderMark(m_files[k]));
+      m_summaries[k].Kind = SetFileKindOf(WithoutByteOrderMark(m_files[k]));
       any[static_cast<int>(m_summaries[k].Kind)] = true;
     }
     m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
@@ -184,7 +143,7 @@ class SetEvaluator {
     ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
       if ((line.data() < split) == (half == 0))
         part.Check(line, number);
-      if (!IsEntry(line))
+      if (!IsEntryLine(line))
         return true;
       const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
       if (FlightPlanCopies::HalfOf(key) != half)
@@ -274,7 +233,7 @@ class SetEvaluator {
     m_problems.File = file;
     ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
       m_problems.Line = number;
-      if (!IsEntry(line)) {
+      if (!IsEntryLine(line)) {
         if (GapLineKind(line) == GapLine::Comment) {
           ++summary.Comments;
           if (m_dayLines[file].Line == 0 && DayLineValue(line))
