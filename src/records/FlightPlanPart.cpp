@@ -32,8 +32,11 @@ void FlightPlanPart::Entry(std::string_view line) {
   Legs += m_entry.Destinations.size();
   Lowest = Numbers.size() == 0 ? number : std::min(Lowest, number);
   Highest = Numbers.size() == 0 ? number : std::max(Highest, number);
-  Numbers.Insert(number, 0);
-  if (m_tables.Aircraft != nullptr && m_tables.Aircraft->Find(number) == nullptr) {
+  const auto [listed, firstUse] = Numbers.Insert(number, 1);
+  // The aircraft files are asked once for each number.
+  if (firstUse && m_tables.Aircraft != nullptr)
+    *listed = m_tables.Aircraft->Find(number) != nullptr ? 1 : 0;
+  if (*listed == 0) {
     Problems.Add(Severity::Error,
                  "aircraft number " + std::to_string(number) + " is in no aircraft file");
   }

@@ -35,7 +35,8 @@ class FlightPlanPart {
   std::uint64_t Legs = 0;
   LinePlace DayLine;  // the first day line of the part; Line 0 for none
   std::string_view DayText;
-  FlatMap<std::int32_t, char, NumberHash> Numbers;  // the aircraft numbers used
+  // The aircraft numbers used, each with 0 when it is in no aircraft file (of some).
+  FlatMap<std::int32_t, char, NumberHash> Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
 
