@@ -24,9 +24,13 @@ class FlatMap {
   // The value stored for key, after storing value when key was new; second is true when it was.
   // The pointer stays valid until the next Insert.
   std::pair<Value*, bool> Insert(const Key& key, const Value& value) {
+    return InsertHashed(key, Hasher{}(key), value);
+  }
+
+  // As Insert, for a key whose hash by Hasher the caller already has.
+  std::pair<Value*, bool> InsertHashed(const Key& key, std::uint64_t hash, const Value& value) {
     if ((m_entries.size() + 1) * 2 > m_slots.size())
       Resize(m_slots.size() * 2);
-    const std::uint64_t hash = Hasher{}(key);
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     for (std::size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
       Slot& slot = m_slots[at];
@@ -40,6 +44,9 @@ class FlatMap {
         return {&entry.Stored, false};
     }
   }
+
+  // Starts fetching the slot where a key of that hash is looked for; returns at once.
+  void Fetch(std::uint64_t hash) const { __builtin_prefetch(&m_slots[hash & m_mask]); }
 
   // The value stored for key; null when there is none.
   Value* Find(const Key& key) {

@@ -6,11 +6,13 @@
 #include "records/FlightPlanChecks.h"
 
 #include <algorithm>
+#include <bit>
 #include <optional>
 #include <span>
 #include <string>
 
 #include "records/AircraftNumber.h"
+#include "records/LineSplitter.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -123,19 +125,31 @@ std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& 
   return std::nullopt;
 }
 
-// The fields of a line: the texts between its commas.
+// The fields of a line: the texts between its commas. The commas of 16 bytes are found at once.
 void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   fields.clear();
-  const char* start = line.data();
-  const char* const end = start + line.size();
-  for (const char* at = start;; ++at) {
-    if (at == end || *at == ',') {
-      fields.emplace_back(start, static_cast<std::size_t>(at - start));
-      if (at == end)
-        return;
-      start = at + 1;
-    }
+  const char* const begin = line.data();
+  const std::size_t size = line.size();
+  std::size_t start = 0;
+  const auto add = [&](std::size_t comma) {
+    fields.emplace_back(begin + start, comma - start);
+    start = comma + 1;
+  };
+  std::size_t at = 0;
+#ifdef FW_LINE_ENDS_SSE2
+  const __m128i commas = _mm_set1_epi8(',');
+  for (; size - at >= 16; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + at));
+    for (auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, commas)));
+         mask != 0; mask &= mask - 1)
+      add(at + static_cast<std::size_t>(std::countr_zero(mask)));
   }
+#endif
+  for (; at < size; ++at) {
+    if (begin[at] == ',')
+      add(at);
+  }
+  fields.emplace_back(begin + start, size - start);
 }
 
 // TrimSpaces, at the cost of two comparisons for a field without spaces around it.

@@ -4,29 +4,25 @@
 #include <string>
 
 #include "records/LineKinds.h"
-#include "records/LineSplitter.h"
 
 namespace fw {
 
-std::uint64_t FlightPlanPart::Check(std::string_view bytes) {
-  return ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
-    Problems.Line = number;
-    if (MayBeGapLine(line)) {
-      if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
-        if (gap == GapLine::Comment) {
-          ++Comments;
-          if (DayLine.Line == 0 && DayLineValue(line)) {
-            DayLine = LinePlace{Problems.File, number};
-            DayText = line;
-          }
+void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
+  Problems.Line = number;
+  if (MayBeGapLine(line)) {
+    if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
+      if (gap == GapLine::Comment) {
+        ++Comments;
+        if (DayLine.Line == 0 && DayLineValue(line)) {
+          DayLine = LinePlace{Problems.File, number};
+          DayText = line;
         }
-        return true;
       }
+      return;
     }
-    ++Entries;
-    Entry(line);
-    return true;
-  });
+  }
+  ++Entries;
+  Entry(line);
 }
 
 void FlightPlanPart::Entry(std::string_view line) {
@@ -36,8 +32,11 @@ void FlightPlanPart::Entry(std::string_view line) {
   Legs += m_entry.Destinations.size();
   Lowest = Numbers.size() == 0 ? number : std::min(Lowest, number);
   Highest = Numbers.size() == 0 ? number : std::max(Highest, number);
-  Numbers.Insert(number, 0);
-  if (m_tables.Aircraft != nullptr && m_tables.Aircraft->Find(number) == nullptr) {
+  const auto [listed, firstUse] = Numbers.Insert(number, 1);
+  // The aircraft files are asked once for each number.
+  if (firstUse && m_tables.Aircraft != nullptr)
+    *listed = m_tables.Aircraft->Find(number) != nullptr ? 1 : 0;
+  if (*listed == 0) {
     Problems.Add(Severity::Error,
                  "aircraft number " + std::to_string(number) + " is in no aircraft file");
   }

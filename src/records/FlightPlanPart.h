@@ -7,6 +7,7 @@
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
 #include "records/FlightPlanCopies.h"
+#include "records/NumberTable.h"
 
 namespace fw {
 
@@ -26,16 +27,17 @@ class FlightPlanPart {
     Problems.File = file;
   }
 
-  // Checks the lines of bytes (numbered from 1); returns how many there are.
-  std::uint64_t Check(std::string_view bytes);
+  // Checks a line of the file, numbered from 1 in the whole file; lines come in file order.
+  void Check(std::string_view line, std::uint64_t number);
 
   ProblemList Problems;
   std::uint64_t Entries = 0;
   std::uint64_t Comments = 0;
   std::uint64_t Legs = 0;
-  LinePlace DayLine;  // the first day line; Line 0 for none
+  LinePlace DayLine;  // the first day line of the part; Line 0 for none
   std::string_view DayText;
-  FlatMap<std::int32_t, char, NumberHash> Numbers;  // the aircraft numbers used
+  // The aircraft numbers used, each with 0 when it is in no aircraft file (of some).
+  NumberTable Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
 

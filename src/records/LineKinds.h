@@ -34,6 +34,11 @@ inline GapLine GapLineKind(std::string_view line) {
   return line.substr(text).starts_with("//") ? GapLine::Comment : GapLine::No;
 }
 
+// True when a line is an entry: neither blank nor a comment.
+inline bool IsEntryLine(std::string_view line) {
+  return !MayBeGapLine(line) || GapLineKind(line) == GapLine::No;
+}
+
 // The number of a switched-off entry; nothing for any other line.
 std::optional<std::int32_t> SwitchedOffNumber(std::string_view line);
 

@@ -2,10 +2,13 @@
 // airport files are read first, so that each flight-plan entry is looked up as it is read. Lines
 // are held as views into the files' bytes, in tables made once per file, so that a line costs a
 // few hash look-ups and no allocation. A large flight-plan file is read by two threads at once:
-// one follows registrations and copies of earlier lines through the whole file and then checks
-// the entries of its last part, the other checks the entries before it; what the checks found on
-// copies is then dropped, as copies are checked as the lines they repeat.
+// each follows half of the registrations, and copies of earlier lines, through the whole file and
+// then checks the entries of one half of it; what the checks found on copies is then dropped, as
+// copies are checked as the lines they repeat.
 #include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
 
 #include "platform/WorkBeside.h"
 #include "records/Evaluation.h"
@@ -16,13 +19,11 @@
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
 #include "records/RecordFiles.h"
+#include "records/SetFileKinds.h"
 #include "records/Texts.h"
 
 namespace fw {
 namespace {
-
-// The entries looked at to tell a file's kind: enough to outvote a few odd lines.
-constexpr std::size_t kKindSample = 100;
 
 // Below this size a flight-plan file is not worth a second thread.
 constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
@@ -40,45 +41,6 @@ struct NumberedLine {
   std::uint64_t Line = 0;
 };
 
-// The fifth field of a line.
-std::string_view FifthField(std::string_view line) {
-  for (int k = 0; k < 4; ++k) {
-    const std::size_t comma = line.find(',');
-    if (comma == std::string_view::npos)
-      return {};
-    line.remove_prefix(comma + 1);
-  }
-  return line.substr(0, line.find(','));
-}
-
-bool IsEntry(std::string_view line) {
-  return !MayBeGapLine(line) || GapLineKind(line) == GapLine::No;
-}
-
-// Airports when most of its first entries do not start with "AC#"; else flight plans when any of
-// them gives a flight rule as fifth field (an aircraft entry never does, and a mistyped rule
-// must not turn a flight plan into an aircraft file), else aircraft.
-SetFileKind KindOf(std::string_view bytes) {
-  std::size_t entries = 0;
-  std::size_t numbered = 0;
-  std::size_t planned = 0;
-  ForEachLine(bytes, [&](std::string_view line, std::size_t) {
-    if (!IsEntry(line))
-      return true;
-    ++entries;
-    if (line.starts_with("AC#")) {
-      ++numbered;
-      planned += IsFlightRule(FifthField(line)) ? 1 : 0;
-    }
-    return entries < kKindSample;
-  });
-  if (entries == 0)
-    return SetFileKind::Empty;
-  if (numbered * 2 <= entries)
-    return SetFileKind::Airports;
-  return planned > 0 ? SetFileKind::FlightPlans : SetFileKind::Aircraft;
-}
-
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
   return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
 }
@@ -91,7 +53,7 @@ class SetEvaluator {
   Evaluation Run() {
     bool any[4] = {};
     for (std::size_t k = 0; k < m_files.size(); ++k) {
-      m_summaries[k].Kind = KindOf(WithoutByteOrderMark(m_files[k]));
+      m_summaries[k].Kind = SetFileKindOf(WithoutByteOrderMark(m_files[k]));
       any[static_cast<int>(m_summaries[k].Kind)] = true;
     }
     m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
@@ -101,7 +63,7 @@ class SetEvaluator {
       if (m_summaries[k].Kind == SetFileKind::FlightPlans)
         plans += ExpectedLines(m_files[k]);
     }
-    m_copies = FlightPlanCopies(plans);
+    m_expectedPlans = plans;
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
       if (m_summaries[k].Kind != SetFileKind::FlightPlans)
         EvaluateFile(k);
@@ -133,19 +95,31 @@ class SetEvaluator {
     return text;
   }
 
-  // What the thread that follows registrations finds in a flight-plan file.
+  // What a thread that follows registrations finds in a flight-plan file.
   struct Copies {
     std::vector<Problem> Problems;
     std::vector<std::uint64_t> Lines;  // of the copies, in order
     std::uint64_t Legs = 0;            // of the copies that have a number
   };
 
-  Copies FindCopies(std::uint32_t file, std::string_view bytes) {
+  // The copies among the entries of one half of the registrations, in one pass over the file that
+  // also checks the lines of one half of it: the first half before `split` for half 0, the rest
+  // for half 1. The table of copies is made here, so that two threads lay theirs out at once.
+  Copies FollowHalf(std::uint32_t file, std::string_view bytes, unsigned half, const char* split,
+                    FlightPlanPart& part) {
+    if (!m_copies[half])
+      m_copies[half].emplace(m_expectedPlans / 2);
+    FlightPlanCopies& copies = *m_copies[half];
     Copies found;
-    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
-      if (!IsEntry(line))
-        return true;
-      const FlightPlanCopies::Use use = m_copies.Note(line, {file, number});
+    struct Pending {
+      std::string_view Line;
+      std::uint64_t Number = 0;
+      FlightPlanCopies::Key Key;
+    };
+    const auto note = [&](const Pending& entry) {
+      const std::string_view line = entry.Line;
+      const std::uint64_t number = entry.Number;
+      const FlightPlanCopies::Use use = copies.Note(line, entry.Key, {file, number});
       if (use.Copy) {
         found.Lines.push_back(number);
         // Five fields and then six a leg, as the entry checks count them.
@@ -160,23 +134,42 @@ class SetEvaluator {
                                          "registration " + Quoted(use.Registration) +
                                              " is also used on " + Where(*use.Shared, file)});
       }
+    };
+    // Each entry's slot is fetched a few entries before it is looked up, so that the look-ups
+    // wait for memory together rather than one after another.
+    constexpr std::size_t kAhead = 8;
+    std::array<Pending, kAhead> ahead;
+    std::size_t pending = 0;
+    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
+      if ((line.data() < split) == (half == 0))
+        part.Check(line, number);
+      if (!IsEntryLine(line))
+        return true;
+      const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
+      if (FlightPlanCopies::HalfOf(key) != half)
+        return true;
+      copies.Fetch(key);
+      Pending& next = ahead[pending++ % kAhead];
+      if (pending > kAhead)
+        note(next);
+      next = Pending{line, number, key};
       return true;
     });
+    for (std::size_t k = pending > kAhead ? pending - kAhead : 0; k < pending; ++k)
+      note(ahead[k % kAhead]);
     return found;
   }
 
-  // Adds what a part found, its lines numbered after `before` lines of the file.
-  void Take(FlightPlanPart& part, std::uint64_t before) {
+  // Adds what a part found.
+  void Take(FlightPlanPart& part) {
     FileSummary& summary = m_summaries[part.Problems.File];
-    for (Problem& problem : part.Problems.Problems) {
-      problem.Line += before;
-      m_problems.Problems.push_back(std::move(problem));
-    }
+    std::move(part.Problems.Problems.begin(), part.Problems.Problems.end(),
+              std::back_inserter(m_problems.Problems));
     summary.Entries += part.Entries;
     summary.Comments += part.Comments;
     summary.Legs += part.Legs;
     if (m_dayLines[part.Problems.File].Line == 0 && part.DayLine.Line != 0)
-      m_dayLines[part.Problems.File] = NumberedLine{part.DayText, part.DayLine.Line + before};
+      m_dayLines[part.Problems.File] = NumberedLine{part.DayText, part.DayLine.Line};
     part.Numbers.ForEach([&](std::int32_t number, char) {
       if (bool* used = m_aircraft.Find(number))
         *used = true;
@@ -186,50 +179,48 @@ class SetEvaluator {
     });
   }
 
-  // The registrations cost about two fifths of what the checks of the whole file cost, so the
-  // thread that follows them checks the last three tenths of a large file.
   void EvaluateFlightPlanFile(std::uint32_t file) {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     std::vector<Problem>& problems = m_problems.Problems;
     const std::size_t from = problems.size();
     const bool large = bytes.size() >= kParallelBytes;
-    const std::size_t afterLineFeed = large ? bytes.find('\n', bytes.size() / 10 * 7) : bytes.npos;
+    const std::size_t afterLineFeed = large ? bytes.find('\n', bytes.size() / 2) : bytes.npos;
     const std::size_t split = afterLineFeed == bytes.npos ? bytes.size() : afterLineFeed + 1;
     const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
                            m_anyAirportFile ? &m_airports : nullptr};
     FlightPlanPart first(file, tables);
     FlightPlanPart second(file, tables);
-    Copies copies;
-    std::uint64_t firstLines = 0;
+    Copies halves[2];
     {
       const WorkBeside beside(
-          [&] {
-            copies = FindCopies(file, bytes);
-            second.Check(bytes.substr(split));
-          },
-          large);
-      firstLines = first.Check(bytes.substr(0, split));
+          [&] { halves[1] = FollowHalf(file, bytes, 1, bytes.data() + split, second); }, large);
+      halves[0] = FollowHalf(file, bytes, 0, bytes.data() + split, first);
     }
+    std::vector<std::uint64_t> copies;
+    std::merge(halves[0].Lines.begin(), halves[0].Lines.end(), halves[1].Lines.begin(),
+               halves[1].Lines.end(), std::back_inserter(copies));
     m_numbers = FlatMap<std::int32_t, char, NumberHash>();
-    Take(first, 0);
-    Take(second, firstLines);
+    Take(first);
+    Take(second);
     FileSummary& summary = m_summaries[file];
     summary.Numbers = m_numbers.size();
     if (m_dayLines[file].Line != 0)
       summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
-    auto copy = copies.Lines.begin();
+    auto copy = copies.begin();
     const auto onCopy = [&](const Problem& problem) {
-      while (copy != copies.Lines.end() && *copy < problem.Line)
+      while (copy != copies.end() && *copy < problem.Line)
         ++copy;
-      return copy != copies.Lines.end() && *copy == problem.Line;
+      return copy != copies.end() && *copy == problem.Line;
     };
     problems.erase(std::remove_if(problems.begin() + static_cast<std::ptrdiff_t>(from),
                                   problems.end(), onCopy),
                    problems.end());
-    problems.insert(problems.end(), std::make_move_iterator(copies.Problems.begin()),
-                    std::make_move_iterator(copies.Problems.end()));
-    summary.Duplicates = copies.Lines.size();
-    summary.Legs -= copies.Legs;
+    for (Copies& half : halves) {
+      problems.insert(problems.end(), std::make_move_iterator(half.Problems.begin()),
+                      std::make_move_iterator(half.Problems.end()));
+      summary.Legs -= half.Legs;
+    }
+    summary.Duplicates = copies.size();
   }
 
   void EvaluateFile(std::uint32_t file) {
@@ -242,7 +233,7 @@ class SetEvaluator {
     m_problems.File = file;
     ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
       m_problems.Line = number;
-      if (!IsEntry(line)) {
+      if (!IsEntryLine(line)) {
         if (GapLineKind(line) == GapLine::Comment) {
           ++summary.Comments;
           if (m_dayLines[file].Line == 0 && DayLineValue(line))
@@ -358,7 +349,9 @@ class SetEvaluator {
   FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
   std::vector<AircraftEntry> m_aircraftEntries;
   FlatMap<std::string_view, char> m_airports;
-  FlightPlanCopies m_copies;  // only the thread of FindCopies uses it
+  std::size_t m_expectedPlans = 0;  // entries in all flight-plan files
+  // Each half of the registrations, followed by one thread through every flight-plan file.
+  std::optional<FlightPlanCopies> m_copies[2];
 };
 
 }  // namespace

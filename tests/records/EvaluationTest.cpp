@@ -239,5 +239,36 @@ TEST(Evaluation, ReportListsProblemsByFileAndLineThenSummaries) {
             "Total: 3 files, 8 entries, 5 errors, 3 warnings\r\n");
 }
 
+// A file of over a megabyte is read by two threads, each following half of the registrations
+// and checking half of the lines: every problem is still found once, on the line it is on.
+TEST(Evaluation, LargeFileFindsEachProblemOnce) {
+  constexpr std::uint64_t kLines = 16000;
+  Lines plans;
+  for (std::uint64_t k = 1; k <= kLines - 8; ++k)
+    plans.push_back("AC#1,R" + std::to_string(k) + ",100%,WEEK,IFR" + kLegs);
+  plans[2] = "AC#1,R3,101%,WEEK,IFR" + kLegs;
+  plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
+  plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
+  for (std::uint64_t k = 0; k < 8; ++k)
+    plans.push_back(plans[k]);
+  std::vector<std::string> names;
+  const Evaluation evaluation = Evaluate(plans, kAircraft, kAirports, names);
+  std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
+                              {"fp.txt", 12000, E, "percentage \"102%\""},
+                              {"fp.txt", 14000, W, "is also used on line 5"}};
+  for (std::uint64_t k = 1; k <= 8; ++k)
+    found.push_back({"fp.txt", kLines - 8 + k, W, "repeats line " + std::to_string(k) + " "});
+  ASSERT_EQ(evaluation.Problems.size(), found.size());
+  for (std::size_t k = 0; k < found.size(); ++k) {
+    const Problem& problem = evaluation.Problems[k];
+    EXPECT_EQ(problem.Line, found[k].Line) << problem.Text;
+    EXPECT_EQ(problem.Level, found[k].Level) << problem.Text;
+    EXPECT_NE(problem.Text.find(found[k].Word), std::string::npos) << problem.Text;
+  }
+  EXPECT_EQ(evaluation.Files[0].Entries, kLines);
+  EXPECT_EQ(evaluation.Files[0].Duplicates, 8u);
+  EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 8));
+}
+
 }  // namespace
 }  // namespace fw
