@@ -52,8 +52,10 @@ std::string EvaluationReport(const Evaluation& evaluation, std::span<const std::
   std::string report;
   for (const Problem& problem : evaluation.Problems) {
     report += names[problem.File];
-    if (problem.Line != 0)
-      report += ":" + std::to_string(problem.Line);
+    if (problem.Line != 0) {
+      report += ':';
+      report += std::to_string(problem.Line);
+    }
     report += problem.Level == Severity::Error ? ": error: " : ": warning: ";
     report += problem.Text;
     report += kLineEnd;
