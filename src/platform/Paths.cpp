@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/NativeCalls.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -44,30 +46,11 @@ std::string AppPath() {
 std::string AbsoluteName(const std::string& name) {
   if (name.empty())
     return name;
-#ifdef _WIN32
-  // In the system's code page both ways, as the user's arguments and the file routines have it.
-  const int size = static_cast<int>(name.size());
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, name.data(), size, wide.data(), size)));
-  const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0)
-    return name;
-  std::wstring full(needed, L'\0');
-  full.resize(GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr));
-  const int fullSize = static_cast<int>(full.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, full.data(), fullSize, nullptr, 0, nullptr, nullptr);
-  std::string absolute(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, full.data(), fullSize, absolute.data(), length, nullptr, nullptr);
-  return absolute;
-#else
-  if (name.front() == '/')
-    return name;
+  // On Windows the system resolves it (GetFullPathNameW: "C:x", "\\x" and slashes too), with
+  // the name in the code page both ways, as the file routines take it.
   std::error_code error;
-  const std::string working = std::filesystem::current_path(error).string();
-  return error ? name : WithTrailingSeparator(working) + name;
-#endif
+  const std::filesystem::path absolute = std::filesystem::absolute(native::ToPath(name), error);
+  return error ? name : native::FromPath(absolute);
 }
 
 bool FileExists(const std::string& path) {
