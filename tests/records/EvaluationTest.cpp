@@ -65,148 +65,115 @@ Evaluation Evaluate(const Lines& plans, const Lines& aircraft, const Lines& airp
   return EvaluateSet(names, views);
 }
 
+// The problems found, in order, each in its file and line, of its severity and naming its check.
+void ExpectProblems(const Evaluation& evaluation, const std::vector<std::string>& names,
+                    const std::vector<Expected>& found) {
+  ASSERT_EQ(evaluation.Problems.size(), found.size());
+  for (std::size_t k = 0; k < found.size(); ++k) {
+    const Problem& problem = evaluation.Problems[k];
+    EXPECT_EQ(names[problem.File], found[k].File) << problem.Text;
+    EXPECT_EQ(problem.Line, found[k].Line) << problem.Text;
+    EXPECT_EQ(problem.Level, found[k].Level) << problem.Text;
+    EXPECT_NE(problem.Text.find(found[k].Word), std::string::npos) << problem.Text;
+  }
+}
+
 TEST(Evaluation, EachCheckFindsItsProblemAndNothingElse) {
   const struct {
     const char* Check;
-    Lines Plans, Aircraft, Airports;
+    Lines Plans;
     std::vector<Expected> Found;
+    Lines Aircraft = kAircraft;
+    Lines Airports = kAirports;
   } cases[] = {
-      {"a consistent set", {kPlan}, kAircraft, kAirports, {}},
+      {"a consistent set", {kPlan}, {}},
       {"arrivals may start with @ or TNG; nHR times carry no day",
        {Plan("0/08:00", "@0/08:00"), Plan("0/12:00", "TNG0/12:00"), Plan("WEEK", "24hr")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 2, W, "registration"}, {"fp.txt", 3, W, "registration"}}},
-      {"legs incomplete", {kPlan + ",0/14:00"}, kAircraft, kAirports, {{"fp.txt", 1, E, "legs"}}},
-      {"no legs", {kHead}, kAircraft, kAirports, {{"fp.txt", 1, E, "legs"}}},
-      {"time form", {Plan("0/06:00", "0/6h00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "form"}}},
-      {"day", {Plan("0/06:00", "7/06:00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "day"}}},
-      {"hour", {Plan("0/08:00", "0/24:00")}, kAircraft, kAirports, {{"fp.txt", 1, E, "hour"}}},
-      {"minutes",
-       {Plan("0/06:00", "0/06:60")},
-       kAircraft,
-       kAirports,
-       {{"fp.txt", 1, E, "minutes"}}},
-      {"seconds",
-       {Plan("0/06:00", "0/06:00:60")},
-       kAircraft,
-       kAirports,
-       {{"fp.txt", 1, E, "seconds"}}},
-      {"percentage",
-       {Plan("100%", "101%")},
-       kAircraft,
-       kAirports,
-       {{"fp.txt", 1, E, "percentage"}}},
-      {"period", {Plan("WEEK", "25HR")}, kAircraft, kAirports, {{"fp.txt", 1, E, "period"}}},
+      {"legs incomplete", {kPlan + ",0/14:00"}, {{"fp.txt", 1, E, "legs"}}},
+      {"no legs", {kHead}, {{"fp.txt", 1, E, "legs"}}},
+      {"time form", {Plan("0/06:00", "0/6h00")}, {{"fp.txt", 1, E, "form"}}},
+      {"day", {Plan("0/06:00", "7/06:00")}, {{"fp.txt", 1, E, "day"}}},
+      {"hour", {Plan("0/08:00", "0/24:00")}, {{"fp.txt", 1, E, "hour"}}},
+      {"minutes", {Plan("0/06:00", "0/06:60")}, {{"fp.txt", 1, E, "minutes"}}},
+      {"seconds", {Plan("0/06:00", "0/06:00:60")}, {{"fp.txt", 1, E, "seconds"}}},
+      {"percentage", {Plan("100%", "101%")}, {{"fp.txt", 1, E, "percentage"}}},
+      {"period", {Plan("WEEK", "25HR")}, {{"fp.txt", 1, E, "period"}}},
       {"flight rule",
        {kPlan, Plan("AAA,100%,WEEK,IFR", "AAB,100%,WEEK,XFR")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 2, E, "rule"}}},
-      {"flight level", {Plan("350", "3S0")}, kAircraft, kAirports, {{"fp.txt", 1, E, "level"}}},
+      {"flight level", {Plan("350", "3S0")}, {{"fp.txt", 1, E, "level"}}},
       {"legs overlapping a week",
        {Plan("0/10:00,0/12:00", "0/07:00,0/09:00")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 1, E, "overlap"}}},
       {"legs overlapping 12 hours",
        {"AC#1,EX-AAA,100%,12HR,IFR,06:00,08:00,350,F,101,KBBB,10:00,19:00,350,F,102,KAAA"},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 1, E, "overlap"}}},
-      {"arrival at departure",
-       {Plan("0/08:00", "0/06:00")},
-       kAircraft,
-       kAirports,
-       {{"fp.txt", 1, E, "arrives"}}},
+      {"arrival at departure", {Plan("0/08:00", "0/06:00")}, {{"fp.txt", 1, E, "arrives"}}},
       {"leg to the airport it departs from",
        {kPlan + ",0/14:00,0/16:00,350,F,103,KAAA"},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 1, W, "departs from"}}},
       {"a one-leg plan departs from its destination",
        {kHead + kLegs.substr(0, 31)},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 1, W, "departs from"}}},
       {"registration of two entries",
        {kPlan, Plan("101", "201")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 2, W, "registration"}}},
       {"more than 200 legs",
        {PlanOfLegs(200), PlanOfLegs(202).replace(5, 6, "EX-AAB")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 2, W, "200"}}},
       {"aircraft number given two lines",
        {kPlan},
-       {kAircraft[0], "AC#1,250,\"Jet 737\""},
-       kAirports,
-       {{"ac.txt", 2, E, "differently"}}},
+       {{"ac.txt", 2, E, "differently"}},
+       {kAircraft[0], "AC#1,250,\"Jet 737\""}},
       {"airport ID given two lines",
        {kPlan},
+       {{"ap.txt", 3, W, "differently"}},
        kAircraft,
-       {"KAAA,1", "KBBB,2", "KAAA,3"},
-       {{"ap.txt", 3, W, "differently"}}},
+       {"KAAA,1", "KBBB,2", "KAAA,3"}},
       {"duplicate lines, also among entries of a shared registration",
        {kPlan, kPlan, Plan("101", "201"), Plan("101", "201")},
-       kAircraft,
-       {"KAAA,1", "KBBB,2", "KAAA,1"},
        {{"fp.txt", 2, W, "repeats line 1"},
         {"fp.txt", 3, W, "registration"},
         {"fp.txt", 4, W, "repeats line 3"},
-        {"ap.txt", 3, W, "repeats line 1"}}},
+        {"ap.txt", 3, W, "repeats line 1"}},
+       kAircraft,
+       {"KAAA,1", "KBBB,2", "KAAA,1"}},
       {"aircraft missing and so unused",
        {Plan("AC#1", "AC#2")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 1, E, "no aircraft file"}, {"ac.txt", 1, W, "no flight plan"}}},
       {"aircraft unused",
        {kPlan},
-       {kAircraft[0], "AC#2,250,\"Jet 737\""},
-       kAirports,
-       {{"ac.txt", 2, W, "no flight plan"}}},
-      {"aircraft not looked up without an aircraft file", {kPlan}, {}, kAirports, {}},
+       {{"ac.txt", 2, W, "no flight plan"}},
+       {kAircraft[0], "AC#2,250,\"Jet 737\""}},
+      {"aircraft not looked up without an aircraft file", {kPlan}, {}, {}},
       {"airport missing, once a line",
        {kPlan + ",0/14:00,0/16:00,350,F,103,KBBB,0/18:00,0/20:00,350,F,104,KAAA"},
+       {{"fp.txt", 1, E, "KAAA"}},
        kAircraft,
-       {"KBBB,2"},
-       {{"fp.txt", 1, E, "KAAA"}}},
-      {"airports not looked up without an airport file", {kPlan}, kAircraft, {}, {}},
+       {"KBBB,2"}},
+      {"airports not looked up without an airport file", {kPlan}, {}, kAircraft, {}},
       {"day lines",
        {"//FSXDAYS=TRUE", kPlan},
+       {{"ap.txt", 1, E, "FSXDAYS"}},
        {"//fsxdays=true", kAircraft[0]},
-       {"//FSXDAYS=FALSE", "KAAA,1", "KBBB,2"},
-       {{"ap.txt", 1, E, "FSXDAYS"}}},
+       {"//FSXDAYS=FALSE", "KAAA,1", "KBBB,2"}},
       {"unreadable entries, the evaluation going on",
        {"AC#x1,EX-ABC,100%,WEEK,IFR", Plan("100%", "50")},
-       {"AC#,1", kAircraft[0]},
-       {" ,1", "KAAA,1", "KBBB,2"},
        {{"fp.txt", 1, E, "unreadable"},
         {"fp.txt", 2, E, "percentage"},
         {"ac.txt", 1, E, "unreadable"},
-        {"ap.txt", 1, E, "unreadable"}}},
+        {"ap.txt", 1, E, "unreadable"}},
+       {"AC#,1", kAircraft[0]},
+       {" ,1", "KAAA,1", "KBBB,2"}},
       {"lines counted after a byte-order mark, comments and a switched-off entry",
        {"\xEF\xBB\xBF//Example Air", "", "//AC#9,EX-ZZZ,1%,DAY,IFR", Plan("100%", "101%")},
-       kAircraft,
-       kAirports,
        {{"fp.txt", 4, E, "percentage"}}},
   };
-  for (const auto& [check, plans, aircraft, airports, found] : cases) {
+  for (const auto& [check, plans, found, aircraft, airports] : cases) {
     SCOPED_TRACE(check);
     std::vector<std::string> names;
-    const Evaluation evaluation = Evaluate(plans, aircraft, airports, names);
-    EXPECT_EQ(evaluation.Problems.size(), found.size());
-    if (evaluation.Problems.size() != found.size())
-      continue;
-    for (std::size_t k = 0; k < found.size(); ++k) {
-      const Problem& problem = evaluation.Problems[k];
-      EXPECT_EQ(names[problem.File], found[k].File) << problem.Text;
-      EXPECT_EQ(problem.Line, found[k].Line) << problem.Text;
-      EXPECT_EQ(problem.Level, found[k].Level) << problem.Text;
-      EXPECT_NE(problem.Text.find(found[k].Word), std::string::npos) << problem.Text;
-    }
+    ExpectProblems(Evaluate(plans, aircraft, airports, names), names, found);
   }
 }
 
@@ -258,13 +225,7 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
                               {"fp.txt", 14000, W, "is also used on line 5"}};
   for (std::uint64_t k = 1; k <= 8; ++k)
     found.push_back({"fp.txt", kLines - 8 + k, W, "repeats line " + std::to_string(k) + " "});
-  ASSERT_EQ(evaluation.Problems.size(), found.size());
-  for (std::size_t k = 0; k < found.size(); ++k) {
-    const Problem& problem = evaluation.Problems[k];
-    EXPECT_EQ(problem.Line, found[k].Line) << problem.Text;
-    EXPECT_EQ(problem.Level, found[k].Level) << problem.Text;
-    EXPECT_NE(problem.Text.find(found[k].Word), std::string::npos) << problem.Text;
-  }
+  ExpectProblems(evaluation, names, found);
   EXPECT_EQ(evaluation.Files[0].Entries, kLines);
   EXPECT_EQ(evaluation.Files[0].Duplicates, 8u);
   EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 8));
