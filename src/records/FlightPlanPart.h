@@ -7,7 +7,6 @@
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
 #include "records/FlightPlanCopies.h"
-#include "records/NumberTable.h"
 
 namespace fw {
 
@@ -37,7 +36,7 @@ class FlightPlanPart {
   LinePlace DayLine;  // the first day line of the part; Line 0 for none
   std::string_view DayText;
   // The aircraft numbers used, each with 0 when it is in no aircraft file (of some).
-  NumberTable Numbers;
+  FlatMap<std::int32_t, char, NumberHash> Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
 
