@@ -26,11 +26,9 @@ constexpr std::size_t kHeadFields = 5;
 constexpr std::size_t kLegFields = 6;
 constexpr std::size_t kMostLegs = 200;
 
-// A field shown in a text, shortened so that a hostile line cannot flood the report.
+// A field as the report shows it.
 std::string Shown(std::string_view field) {
-  constexpr std::size_t kMost = 40;
-  return field.size() <= kMost ? Quoted(field)
-                               : Quoted(std::string(field.substr(0, kMost)) + "...");
+  return ShownField(field, 40);
 }
 
 bool EqualsInAnyCase(std::string_view text, std::string_view upper) {

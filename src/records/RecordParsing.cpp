@@ -24,13 +24,8 @@ std::string_view FirstField(std::string_view line) {
   return line.substr(0, line.find(','));
 }
 
-// A field shown in a message, shortened so that a hostile line cannot flood the message box.
-std::string Shown(std::string_view field) {
-  constexpr std::size_t kMost = 60;
-  if (field.size() <= kMost)
-    return Quoted(field);
-  return Quoted(std::string(field.substr(0, kMost)) + "...");
-}
+// How much of a field a message shows.
+constexpr std::size_t kShownBytes = 60;
 
 // Reserves room for more records; the list at least doubles, so that the files of a merge, each
 // making room for its own lines, cost no more copying in all than one list growing by itself.
@@ -210,7 +205,8 @@ Result<void> ParseACNumLines(std::string_view bytes, ACNumRecordList& list,
   const std::string where = "line " + std::to_string(parsed.BadLine) + " of " + Quoted(fileName);
   if (parsed.TooLong)
     return FormatError(where + " is longer than 4 GiB");
-  return FormatError(where + ": " + Shown(parsed.BadField) + " has no aircraft number");
+  return FormatError(where + ": " + ShownField(parsed.BadField, kShownBytes) +
+                     " has no aircraft number");
 }
 
 void ParseAPLines(std::string_view bytes, APRecordList& list) {

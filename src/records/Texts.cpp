@@ -1,5 +1,7 @@
 #include "records/Texts.h"
 
+#include "platform/Result.h"
+
 namespace fw {
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -31,6 +33,12 @@ std::string JoinWithCrLf(const std::vector<std::string>& parts) {
     text += parts[i];
   }
   return text;
+}
+
+std::string ShownField(std::string_view field, std::size_t most) {
+  if (field.size() <= most)
+    return Quoted(field);
+  return Quoted(std::string(field.substr(0, most)) + "...");
 }
 
 }  // namespace fw

@@ -18,6 +18,10 @@ inline bool IsBlank(std::string_view text) {
 // gives no parts, a text ending in CR LF an empty last part.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text);
 
+// A field of a file quoted for a message, cut to its first `most` bytes and "..." when longer,
+// so that a hostile line cannot flood the message box or report.
+std::string ShownField(std::string_view field, std::size_t most);
+
 // The parts joined with CR LF: the text of a multi-line box.
 std::string JoinWithCrLf(const std::vector<std::string>& parts);
 
