@@ -31,11 +31,6 @@ std::string Shown(std::string_view field) {
   return ShownField(field, 40);
 }
 
-bool EqualsInAnyCase(std::string_view text, std::string_view upper) {
-  return text.size() == upper.size() && std::equal(text.begin(), text.end(), upper.begin(),
-                                                   [](char c, char u) { return (c & ~0x20) == u; });
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -67,12 +62,12 @@ bool IsPercentage(std::string_view field) {
 
 // The period's length in seconds: a week, or 1 to 24 hours; nothing for any other text.
 std::optional<std::int64_t> PeriodSeconds(std::string_view field) {
-  if (EqualsInAnyCase(field, "WEEK"))
+  if (EqualInAnyCase(field, "WEEK"))
     return kWeek;
   std::size_t at = 0;
   std::size_t count = 0;
   const auto hours = ReadDigits(field, at, count);
-  if (!hours || count > 2 || *hours < 1 || *hours > 24 || !EqualsInAnyCase(field.substr(at), "HR"))
+  if (!hours || count > 2 || *hours < 1 || *hours > 24 || !EqualInAnyCase(field.substr(at), "HR"))
     return std::nullopt;
   return *hours * kHour;
 }
@@ -194,7 +189,7 @@ void CheckSchedule(std::span<const std::int64_t> times, std::int64_t period, boo
 
 bool IsFlightRule(std::string_view field) {
   field = TrimSpaces(field);
-  return EqualsInAnyCase(field, "IFR") || EqualsInAnyCase(field, "VFR");
+  return EqualInAnyCase(field, "IFR") || EqualInAnyCase(field, "VFR");
 }
 
 std::string NoNumberText(std::string_view line) {

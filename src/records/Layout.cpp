@@ -5,15 +5,10 @@
 
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
+#include "records/Texts.h"
 
 namespace fw {
 namespace {
-
-bool EqualInAnyCase(std::string_view a, std::string_view b) {
-  auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&upper](char x, char y) { return upper(x) == upper(y); });
-}
 
 // A day line and the file it stands in.
 struct DayLine {

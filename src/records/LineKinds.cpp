@@ -27,12 +27,8 @@ std::optional<std::string_view> DayLineValue(std::string_view line) {
   if (GapLineKind(line) != GapLine::Comment)
     return std::nullopt;
   const std::string_view text = ShownDayLine(line);
-  if (text.size() < kKey.size() ||
-      !std::equal(kKey.begin(), kKey.end(), text.begin(), [](char key, char c) {
-        return key == (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
-      })) {
+  if (!EqualInAnyCase(text.substr(0, kKey.size()), kKey))
     return std::nullopt;
-  }
   return TrimSpaces(text.substr(kKey.size()));
 }
 

@@ -315,17 +315,11 @@ class SetEvaluator {
                                     [](const NumberedLine& day) { return day.Line != 0; });
     if (first == m_dayLines.end())
       return;
-    const auto upper = [](std::string_view text) {
-      std::string value(text);
-      for (char& c : value)
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-      return value;
-    };
-    const std::string expected = upper(DayLineValue(first->Text).value_or(""));
+    const std::string_view expected = DayLineValue(first->Text).value_or("");
     const Place reference{static_cast<std::uint32_t>(first - m_dayLines.begin()), first->Line};
     for (std::uint32_t k = reference.File + 1; k < m_dayLines.size(); ++k) {
       if (m_dayLines[k].Line == 0 ||
-          upper(DayLineValue(m_dayLines[k].Text).value_or("")) == expected)
+          EqualInAnyCase(DayLineValue(m_dayLines[k].Text).value_or(""), expected))
         continue;
       m_problems.File = k;
       m_problems.Line = m_dayLines[k].Line;

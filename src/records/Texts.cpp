@@ -1,5 +1,7 @@
 #include "records/Texts.h"
 
+#include <algorithm>
+
 #include "platform/Result.h"
 
 namespace fw {
@@ -33,6 +35,14 @@ std::string JoinWithCrLf(const std::vector<std::string>& parts) {
     text += parts[i];
   }
   return text;
+}
+
+bool EqualInAnyCase(std::string_view a, std::string_view b) {
+  const auto upper = [](char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&upper](char x, char y) { return upper(x) == upper(y); });
 }
 
 std::string ShownField(std::string_view field, std::size_t most) {

@@ -18,6 +18,9 @@ inline bool IsBlank(std::string_view text) {
 // gives no parts, a text ending in CR LF an empty last part.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text);
 
+// True when a and b hold the same text, ASCII letters compared in any case.
+bool EqualInAnyCase(std::string_view a, std::string_view b);
+
 // A field of a file quoted for a message, cut to its first `most` bytes and "..." when longer,
 // so that a hostile line cannot flood the message box or report.
 std::string ShownField(std::string_view field, std::size_t most);
