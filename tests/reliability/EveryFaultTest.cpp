@@ -269,15 +269,18 @@ std::string ScenarioName(const ::testing::TestParamInfo<Scenario>& scenario) {
 
 class EveryFault : public ::testing::TestWithParam<Scenario> {};
 
+// Runs s without faults on counting, which then knows how many calls of each step it makes.
+void RunWithoutFaults(const Scenario& s, FaultyFileSystem& counting) {
+  TempFolder folder;
+  Lay(folder, s.Before);
+  ASSERT_EQ(s.Run(folder, counting), s.Success);
+  ASSERT_EQ(Snapshot(folder), InFolder(s.After, folder));
+}
+
 TEST_P(EveryFault, LeavesEachFileWhollyOldOrNewAndSaysWhatFailed) {
   const Scenario& s = GetParam();
   FaultyFileSystem counting;
-  {
-    TempFolder folder;
-    Lay(folder, s.Before);
-    ASSERT_EQ(s.Run(folder, counting), s.Success);
-    ASSERT_EQ(Snapshot(folder), InFolder(s.After, folder));
-  }
+  ASSERT_NO_FATAL_FAILURE(RunWithoutFaults(s, counting));
   ASSERT_EQ(counting.Calls(FileStep::ReadFile), s.Reads);
   for (const FileStep step : {FileStep::CreateTempFile, FileStep::FlushAndClose})
     ASSERT_EQ(counting.Calls(step), s.Writes);
@@ -312,11 +315,7 @@ class EveryInterleaving : public ::testing::TestWithParam<Scenario> {};
 TEST_P(EveryInterleaving, OfTheReadAheadAndTheWritesEndsAlike) {
   const Scenario& s = GetParam();
   FaultyFileSystem counting;
-  {
-    TempFolder folder;
-    Lay(folder, s.Before);
-    ASSERT_EQ(s.Run(folder, counting), s.Success);
-  }
+  ASSERT_NO_FATAL_FAILURE(RunWithoutFaults(s, counting));
   std::vector<Fault> faults = EveryFaultOf(counting, false);
   faults.insert(faults.begin(), Fault{});
   int orders = 0;
