@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "records/Evaluation.h"
+#include "records/Operations.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -78,11 +79,7 @@ std::string EvaluationReport(const Evaluation& evaluation, std::span<const std::
 Result<Completed> EvaluateFlightPlans(const OperationRequest& request, const Progress& progress,
                                       FileSystem& fs) {
   progress(Step::Reading);
-  std::vector<std::string> names;
-  for (const std::string& input : request.Inputs) {
-    if (const std::string_view name = TrimSpaces(input); !name.empty())
-      names.emplace_back(name);
-  }
+  const std::vector<std::string> names = InputNames(Operation::EvaluateFlightPlans, request);
   std::vector<ByteBuffer> buffers;
   std::vector<std::string_view> files;
   buffers.reserve(names.size());

@@ -143,11 +143,7 @@ Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progres
   progress(Step::Reading);
   const std::string toText =
       request.ToText.empty() ? std::to_string(request.To) : std::string(TrimSpaces(request.ToText));
-  std::vector<std::string> names;
-  for (const std::string& input : request.Inputs) {
-    if (const std::string_view name = TrimSpaces(input); !name.empty())
-      names.emplace_back(name);
-  }
+  const std::vector<std::string> names = InputNames(Operation::ChangeACNumbers, request);
   Completed completed;
   // A file listed twice is backed up once: a second copy would replace the backup of the
   // original with the already rewritten file.

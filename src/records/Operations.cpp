@@ -13,20 +13,6 @@
 namespace fw {
 namespace {
 
-// The names to read: an operation of one input takes its only input whole.
-std::vector<std::string> InputNames(const OperationInfo& info, const OperationRequest& request) {
-  std::vector<std::string> names;
-  if (info.Input == Inputs::One) {
-    names.emplace_back(TrimSpaces(request.Inputs.empty() ? std::string() : request.Inputs.front()));
-    return names;
-  }
-  for (const std::string& input : request.Inputs) {
-    if (const std::string_view name = TrimSpaces(input); !name.empty())
-      names.emplace_back(name);
-  }
-  return names;
-}
-
 template <typename List>
 Result<void> ReadInto(List& list, std::span<const std::string> names, FileSystem& fs) {
   if constexpr (std::is_same_v<List, ACNumRecordList>) {
@@ -61,7 +47,7 @@ Result<Completed> ReadSortWrite(const OperationInfo& info, const OperationReques
                                 const Progress& progress, FileSystem& fs) {
   List list;
   progress(Step::Reading);
-  const std::vector<std::string> names = InputNames(info, request);
+  const std::vector<std::string> names = InputNames(info.Code, request);
   if (auto read = ReadInto(list, names, fs); !read)
     return read.error();
   // A merge writes one day line, first; a sort leaves it where it stands.
@@ -86,6 +72,19 @@ Result<Completed> SortOrMerge(Operation operation, const OperationRequest& reque
 }
 
 }  // namespace
+
+std::vector<std::string> InputNames(Operation operation, const OperationRequest& request) {
+  std::vector<std::string> names;
+  if (InfoOf(operation).Input == Inputs::One) {
+    names.emplace_back(TrimSpaces(request.Inputs.empty() ? std::string() : request.Inputs.front()));
+    return names;
+  }
+  for (const std::string& input : request.Inputs) {
+    if (const std::string_view name = TrimSpaces(input); !name.empty())
+      names.emplace_back(name);
+  }
+  return names;
+}
 
 Result<Completed> SortFlightPlans(const OperationRequest& request, const Progress& progress,
                                   FileSystem& fs) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/FileSystem.h"
 #include "platform/Result.h"
 #include "records/Operation.h"
@@ -29,6 +32,10 @@ Result<Completed> MergeAircraft(const OperationRequest& request, const Progress&
 // holds how many records were changed.
 Result<Completed> ChangeACNumbers(const OperationRequest& request, const Progress& progress,
                                   FileSystem& fs = NativeFileSystem());
+
+// The names of the files a request lists for reading, without surrounding spaces and blank lines;
+// an operation of one input takes its only input whole.
+std::vector<std::string> InputNames(Operation operation, const OperationRequest& request);
 
 // Runs the routine of an operation.
 Result<Completed> RunOperation(Operation operation, const OperationRequest& request,
