@@ -10,6 +10,12 @@ using Events = std::vector<std::string>;
 
 class ExecuteTest : public DialogTestBase {
  protected:
+  // The wait frame must be gone before any box shows.
+  ExecuteTest() {
+    m_ui.Boxes.OnShow = [this](const Message&) {
+      m_frameShownWithBox |= m_view->At(DialogControl::fraWait).Visible;
+    };
+  }
   void Numbers(const char* from, const char* to) {
     m_view->SetText(DialogControl::txtFrom, from);
     m_view->SetText(DialogControl::txtTo, to);
@@ -21,6 +27,7 @@ class ExecuteTest : public DialogTestBase {
       boxes.push_back(box.Title + ": " + box.Text);
     return boxes;
   }
+  bool m_frameShownWithBox = false;
 };
 
 TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWindow) {
@@ -29,10 +36,6 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
   Open(Operation::ChangeACNumbers);
   Fill(aircraft + "\r\n" + plans, "");
   Numbers("5", "012");
-  bool frameShownWithBox = true;
-  m_ui.Boxes.OnShow = [&](const Message&) {
-    frameShownWithBox = m_view->At(DialogControl::fraWait).Visible;
-  };
 
   m_dialog->cmdExecute_Click();
 
@@ -44,7 +47,7 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
   // Each step of both files is painted at once, over the shown frame.
   ASSERT_EQ(m_view->WaitPaints.size(), 7u);
   EXPECT_EQ(m_view->WaitPaints.back(), "Please Wait. Writing output file(s)...");
-  EXPECT_FALSE(frameShownWithBox) << "the wait frame must be gone before the box";
+  EXPECT_FALSE(m_frameShownWithBox);
   EXPECT_TRUE(m_view->Closed);
   EXPECT_EQ(m_mainShown, 1);
 }
@@ -77,15 +80,11 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
       throw std::runtime_error("disk on fire");
   };
   Open(Operation::SortFlightPlans, fs);
-  bool frameShownWithBox = true;
-  m_ui.Boxes.OnShow = [&](const Message&) {
-    frameShownWithBox = m_view->At(DialogControl::fraWait).Visible;
-  };
   Fill(m_ui.Folder.Write("fp.txt", "AC#1,a\r\n"), Path("sorted.txt"));
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Boxes(), Events{"Error: Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire"});
   EXPECT_EQ(m_ui.Events, (Events{"busy", "default", "box: Error"}));
-  EXPECT_FALSE(frameShownWithBox);
+  EXPECT_FALSE(m_frameShownWithBox);
   EXPECT_TRUE(m_view->Closed);
   EXPECT_EQ(m_mainShown, 1);
 }
