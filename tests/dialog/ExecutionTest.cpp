@@ -16,7 +16,9 @@ class ExecuteTest : public DialogTestBase {
       m_frameShownWithBox |= m_view->At(DialogControl::fraWait).Visible;
     };
   }
-  void Numbers(const char* from, const char* to) {
+  void OpenNumberChange(const std::string& files, const char* from, const char* to) {
+    Open(Operation::ChangeACNumbers);
+    Fill(files, "");
     m_view->SetText(DialogControl::txtFrom, from);
     m_view->SetText(DialogControl::txtTo, to);
   }
@@ -33,9 +35,7 @@ class ExecuteTest : public DialogTestBase {
 TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWindow) {
   const std::string aircraft = m_ui.Folder.Write("ac.txt", "AC#5,a\r\nAC#2,b\r\n");
   const std::string plans = m_ui.Folder.Write("fp.txt", "AC#5,x,1\r\n");
-  Open(Operation::ChangeACNumbers);
-  Fill(aircraft + "\r\n" + plans, "");
-  Numbers("5", "012");
+  OpenNumberChange(aircraft + "\r\n" + plans, "5", "012");
 
   m_dialog->cmdExecute_Click();
 
@@ -54,9 +54,7 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
 
 TEST_F(ExecuteTest, UntickedBackupMakesNoBackupAndAFailureStillReturnsToTheMainWindow) {
   const std::string aircraft = m_ui.Folder.Write("ac.txt", "AC#5,a\r\n");
-  Open(Operation::ChangeACNumbers);
-  Fill(aircraft, "");
-  Numbers("5", "6");
+  OpenNumberChange(aircraft, "5", "6");
   m_view->At(DialogControl::chkBackup).Ticked = false;
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(ReadBytes(aircraft), "AC#6,a\r\n");
@@ -93,12 +91,10 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
 // the numbers, shows the warning and stays open as the user left it.
 TEST_F(ExecuteTest, RefusedInputShowsTheWarningAndKeepsTheDialogOpen) {
   const std::string missing = Path("missing.txt");
-  Open(Operation::ChangeACNumbers);
-  Fill(missing, "");
+  OpenNumberChange(missing, "", "1");
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Input(), missing);
   Fill(m_ui.Folder.Write("in.txt", ""), "");
-  Numbers("", "1");
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Boxes(), (Events{"Invalid Input File: The input file: \"" + missing +
                                  "\" does not exist.  Please select a valid input file.",
