@@ -19,6 +19,7 @@ TEST(GetFolder, TakesThePartBeforeTheLastSeparatorOfEitherForm) {
                         {"C:\\Data\\In\\fp.txt", true, '\\', "C:\\Data\\In\\"},
                         {"C:\\fp.txt", false, '\\', "C:"},
                         {"fp.txt", false, '\\', ""},
+                        {"fp.txt", true, '\\', ""},
                         {"\\fp.txt", false, '\\', ""},
                         {"C:\\Data\\", false, '\\', "C:\\Data"},
                         {"C:/Data/fp.txt", false, '\\', ""},
