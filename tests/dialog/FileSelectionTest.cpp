@@ -54,6 +54,7 @@ TEST_F(BrowseTest, OutputPickReplacesTheNameAndAcceptsNewFiles) {
   EXPECT_EQ(Output(), "C:\\old.txt");
   m_dialog->cmdBrowseOutput_Click();
   EXPECT_EQ(Output(), "C:\\new.txt");
+  EXPECT_EQ(m_ui.Files.Requests[0].Title, "Enter or Select The Sorted Flight Plan File Name");
   EXPECT_FALSE(m_ui.Files.Requests[0].FileMustExist);
 }
 
