@@ -25,11 +25,14 @@ Outcome RunCommand(const Names& args, bool terminal = false) {
   return {status, out.str(), err.str()};
 }
 
-// The subcommands come from the operation table; a sort and a merge show how each takes its names.
-TEST(Cli, SubcommandsRunTheirOperationAndPrintTheSuccessText) {
+TEST(Cli, EachSubcommandRunsItsOperationAndPrintsItsSuccessText) {
   const std::pair<std::string, std::string> commands[] = {
       {"sort-flight-plans", "Flight plans successfully sorted!\n"},
+      {"merge-flight-plans", "Flight plans successfully merged!\n"},
+      {"sort-airports", "Airports successfully sorted!\n"},
       {"merge-airports", "Airports successfully merged!\n"},
+      {"sort-aircraft", "Aircraft successfully sorted!\n"},
+      {"merge-aircraft", "Aircraft successfully merged!\n"},
   };
   for (const auto& [name, success] : commands) {
     SCOPED_TRACE(name);
@@ -90,6 +93,9 @@ TEST(Cli, RefusesWithStatusTwoBeforeTouchingAnyFile) {
   const std::pair<Names, std::string> cases[] = {
       {{"merge-airports", folder.Name("out.txt"), input, missing},
        "The input file: \"" + missing + "\" does not exist.  Please select a valid input file.\n"},
+      {{"sort-airports", input, folder.Name("none/out.txt")},
+       "The output file folder: \"" + folder.Name("none") +
+           "\" does not exist.  Please enter a valid output file folder location.\n"},
       {{"change-numbers", "--to", "7", input}, "Please enter the aircraft number to be changed.\n"},
       {{"change-numbers", "--from", "5", input}, "Please enter the new aircraft number.\n"},
       {{}, ""},  // an empty text: a usage text, worded by the parser library
