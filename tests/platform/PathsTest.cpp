@@ -29,6 +29,7 @@ TEST(GetFolder, TakesThePartBeforeTheLastSeparatorOfEitherForm) {
     EXPECT_EQ(GetFolder(c.Path, c.Trailing, c.Separator), c.Folder) << c.Path << ' ' << c.Trailing;
   EXPECT_EQ(WithTrailingSeparator("C:\\Tools", '\\'), "C:\\Tools\\");
   EXPECT_EQ(WithTrailingSeparator("C:\\", '\\'), "C:\\");
+  EXPECT_EQ(WithTrailingSeparator("/", '/'), "/");
 }
 
 TEST(AppPath, NamesTheTestProgramsFolderWithOneTrailingSeparator) {
