@@ -48,13 +48,42 @@ TEST(Cli, EachSubcommandRunsItsOperationAndPrintsItsSuccessText) {
   }
 }
 
-TEST(Cli, ChangeNumbersKeepsTheNewNumberAsTypedAndSkipsTheBackupWhenTold) {
+TEST(Cli, ChangeNumbersKeepsTheNewNumberAsTypedAndBacksUpUnlessTold) {
   TempFolder folder;
   const std::string file = folder.Write("a.txt", "AC#5,a\r\nAC#3,b");
+  const Outcome changed(0, "1 aircraft numbers successfully changed!\n", "");
   EXPECT_EQ(RunCommand({"change-numbers", "--no-backup", "--from", "5", "--to", "07", file}),
-            Outcome(0, "1 aircraft numbers successfully changed!\n", ""));
+            changed);
   EXPECT_EQ(ReadBytes(file), "AC#3,b\r\nAC#07,a\r\n");
   EXPECT_EQ(folder.Entries(), Names{"a.txt"});
+  EXPECT_EQ(RunCommand({"change-numbers", "--from", "3", "--to", "4", file}), changed);
+  EXPECT_EQ(folder.Entries(), (Names{"a.txt", "a.txt.BAK"}));
+}
+
+// A failure is status 1 and leaves the output as it was; a strict evaluation that finds an error
+// is status 3.
+TEST(Cli, ReportsFailuresAndStrictEvaluationErrorsByStatus) {
+  TempFolder folder;
+  const std::string bad = folder.Write("bad.txt", "AC#1,a\r\nAC#,b\r\n");
+  const std::string output = folder.Write("out.txt", "kept\r\n");
+  EXPECT_EQ(
+      RunCommand({"merge-aircraft", output, bad}),
+      Outcome(1, "",
+              "Error during merge.\nline 2 of \"" + bad + "\": \"AC#\" has no aircraft number\n"));
+  EXPECT_EQ(ReadBytes(output), "kept\r\n");
+
+  const std::string plans = folder.Write(
+      "fp.txt",
+      "AC#1,EX-A,100%,WEEK,IFR,0/06:00,0/08:00,350,F,1,KBBB,0/10:00,0/12:00,350,F,2,KAAA");
+  const std::string airports = folder.Write("ap.txt", "KAAA,1");
+  const std::string report = folder.Name("report.txt");
+  const std::string said =
+      "1 errors and 0 warnings in 2 files.\nReport written to \"" + report + "\".\n";
+  EXPECT_EQ(RunCommand({"evaluate-flight-plans", report, plans, airports}), Outcome(0, said, ""));
+  EXPECT_EQ(RunCommand({"evaluate-flight-plans", "--strict", report, plans, airports}),
+            Outcome(3, said, ""));
+  const std::string problem = plans + ":1: error: airport \"KBBB\" is in no airport file\r\n";
+  EXPECT_EQ(ReadBytes(report).substr(0, problem.size()), problem);
 }
 
 TEST(Cli, RefusesWithStatusTwoBeforeTouchingAnyFile) {
@@ -64,6 +93,9 @@ TEST(Cli, RefusesWithStatusTwoBeforeTouchingAnyFile) {
   const std::pair<Names, std::string> cases[] = {
       {{"merge-airports", folder.Name("out.txt"), input, missing},
        "The input file: \"" + missing + "\" does not exist.  Please select a valid input file.\n"},
+      {{"sort-airports", input, folder.Name("none/out.txt")},
+       "The output file folder: \"" + folder.Name("none") +
+           "\" does not exist.  Please enter a valid output file folder location.\n"},
       {{"change-numbers", "--to", "7", input}, "Please enter the aircraft number to be changed.\n"},
       {{"change-numbers", "--from", "5", input}, "Please enter the new aircraft number.\n"},
       {{}, ""},  // an empty text: a usage text, worded by the parser library

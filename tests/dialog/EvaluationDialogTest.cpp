@@ -28,8 +28,6 @@ TEST_F(EvaluationDialogTest, EvaluatesTheListedFilesAndTellsTheCountsInABox) {
   EXPECT_NE(
       ReadBytes(Path("report.txt")).find("Total: 2 files, 3 entries, 2 errors, 1 warning\r\n"),
       std::string::npos);
-  EXPECT_TRUE(m_view->Closed);
-  EXPECT_EQ(m_mainShown, 1);
 }
 
 }  // namespace

@@ -10,7 +10,15 @@ using Events = std::vector<std::string>;
 
 class ExecuteTest : public DialogTestBase {
  protected:
-  void Numbers(const char* from, const char* to) {
+  // The wait frame must be gone before any box shows.
+  ExecuteTest() {
+    m_ui.Boxes.OnShow = [this](const Message&) {
+      m_frameShownWithBox |= m_view->At(DialogControl::fraWait).Visible;
+    };
+  }
+  void OpenNumberChange(const std::string& files, const char* from, const char* to) {
+    Open(Operation::ChangeACNumbers);
+    Fill(files, "");
     m_view->SetText(DialogControl::txtFrom, from);
     m_view->SetText(DialogControl::txtTo, to);
   }
@@ -21,18 +29,13 @@ class ExecuteTest : public DialogTestBase {
       boxes.push_back(box.Title + ": " + box.Text);
     return boxes;
   }
+  bool m_frameShownWithBox = false;
 };
 
 TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWindow) {
   const std::string aircraft = m_ui.Folder.Write("ac.txt", "AC#5,a\r\nAC#2,b\r\n");
   const std::string plans = m_ui.Folder.Write("fp.txt", "AC#5,x,1\r\n");
-  Open(Operation::ChangeACNumbers);
-  Fill(aircraft + "\r\n" + plans, "");
-  Numbers("5", "012");
-  bool frameShownWithBox = true;
-  m_ui.Boxes.OnShow = [&](const Message&) {
-    frameShownWithBox = m_view->At(DialogControl::fraWait).Visible;
-  };
+  OpenNumberChange(aircraft + "\r\n" + plans, "5", "012");
 
   m_dialog->cmdExecute_Click();
 
@@ -44,16 +47,14 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
   // Each step of both files is painted at once, over the shown frame.
   ASSERT_EQ(m_view->WaitPaints.size(), 7u);
   EXPECT_EQ(m_view->WaitPaints.back(), "Please Wait. Writing output file(s)...");
-  EXPECT_FALSE(frameShownWithBox) << "the wait frame must be gone before the box";
+  EXPECT_FALSE(m_frameShownWithBox);
   EXPECT_TRUE(m_view->Closed);
   EXPECT_EQ(m_mainShown, 1);
 }
 
 TEST_F(ExecuteTest, UntickedBackupMakesNoBackupAndAFailureStillReturnsToTheMainWindow) {
   const std::string aircraft = m_ui.Folder.Write("ac.txt", "AC#5,a\r\n");
-  Open(Operation::ChangeACNumbers);
-  Fill(aircraft, "");
-  Numbers("5", "6");
+  OpenNumberChange(aircraft, "5", "6");
   m_view->At(DialogControl::chkBackup).Ticked = false;
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(ReadBytes(aircraft), "AC#6,a\r\n");
@@ -77,15 +78,11 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
       throw std::runtime_error("disk on fire");
   };
   Open(Operation::SortFlightPlans, fs);
-  bool frameShownWithBox = true;
-  m_ui.Boxes.OnShow = [&](const Message&) {
-    frameShownWithBox = m_view->At(DialogControl::fraWait).Visible;
-  };
   Fill(m_ui.Folder.Write("fp.txt", "AC#1,a\r\n"), Path("sorted.txt"));
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Boxes(), Events{"Error: Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire"});
   EXPECT_EQ(m_ui.Events, (Events{"busy", "default", "box: Error"}));
-  EXPECT_FALSE(frameShownWithBox);
+  EXPECT_FALSE(m_frameShownWithBox);
   EXPECT_TRUE(m_view->Closed);
   EXPECT_EQ(m_mainShown, 1);
 }
@@ -94,12 +91,10 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
 // the numbers, shows the warning and stays open as the user left it.
 TEST_F(ExecuteTest, RefusedInputShowsTheWarningAndKeepsTheDialogOpen) {
   const std::string missing = Path("missing.txt");
-  Open(Operation::ChangeACNumbers);
-  Fill(missing, "");
+  OpenNumberChange(missing, "", "1");
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Input(), missing);
   Fill(m_ui.Folder.Write("in.txt", ""), "");
-  Numbers("", "1");
   m_dialog->cmdExecute_Click();
   EXPECT_EQ(Boxes(), (Events{"Invalid Input File: The input file: \"" + missing +
                                  "\" does not exist.  Please select a valid input file.",

@@ -13,20 +13,14 @@ namespace {
 
 TEST(NativeFileSystem, NamesTheFileAndTheReasonWhenItFails) {
   test::TempFolder folder;
-  const std::string missing = folder.Name("fp.txt");
-  const auto notThere = NativeFileSystem().ReadFile(missing);
-  ASSERT_FALSE(notThere);
-  EXPECT_EQ(notThere.error().Message, "cannot open \"" + missing + "\": No such file or directory");
-
-  const std::string self = folder.Path().string();
-  const auto aFolder = NativeFileSystem().ReadFile(self);
-  ASSERT_FALSE(aFolder);
-  EXPECT_EQ(aFolder.error().Message, "cannot read \"" + self + "\": Is a directory");
-
+  const std::string missing = folder.Name("fp.txt"), self = folder.Path().string();
   const std::string target = folder.Name("missing/out.txt");
-  const auto created = NativeFileSystem().CreateTempFile(target, {});
-  ASSERT_FALSE(created);
-  EXPECT_EQ(created.error().Message, "cannot create \"" + target + "\": No such file or directory");
+  EXPECT_EQ(NativeFileSystem().ReadFile(missing).error().Message,
+            "cannot open \"" + missing + "\": No such file or directory");
+  EXPECT_EQ(NativeFileSystem().ReadFile(self).error().Message,
+            "cannot read \"" + self + "\": Is a directory");
+  EXPECT_EQ(NativeFileSystem().CreateTempFile(target, {}).error().Message,
+            "cannot create \"" + target + "\": No such file or directory");
 }
 
 // Only a file whose rename would leave the old bytes nowhere must wait for the disk first.

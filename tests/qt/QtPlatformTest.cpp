@@ -38,15 +38,12 @@ TEST(QtMessageBoxes, ShowTheTextWithLineBreaksOverTheirOwnerWithAnArrowPointer) 
 
 TEST(QtFileDialog, OffersTheFiltersAndReturnsTheChosenNameOrNothing) {
   const TempFolder folder;
-  const std::string existing = folder.Write("plans.txt", "");
   QWidget owner;
   QtFileDialog files(&owner);
-  FileDialogRequest request;
-  request.Title = "Select The Flight Plan File To Be Sorted";
-  request.Filters = {{"Text (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
-  request.FilterIndex = 1;
-  request.DefaultExtension = ".txt";
-  request.FileMustExist = false;
+  const FileDialogRequest request{
+      .Title = "Select The Flight Plan File To Be Sorted",
+      .Filters = {{"Text (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}},
+      .DefaultExtension = ".txt"};
   // Accepted with a typed name without extension, then cancelled.
   QStringList seen;
   OnNextModal([&](QWidget* modal) {

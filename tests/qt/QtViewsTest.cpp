@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -175,24 +174,6 @@ TEST_F(QtViewsTest, ClosingABoxOrAFileDialogOverTheDialogLeavesTheProgramRunning
                                QStringLiteral("frmShowFiles")}));
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_FALSE(m_window->isVisible());
-}
-
-// Saves what both windows look like, for a person to compare with the design.
-TEST_F(QtViewsTest, SavesScreenshotsOfBothWindows) {
-  const QDir folder(QStringLiteral(FW_SCREENSHOT_FOLDER));
-  ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-  EXPECT_TRUE(m_window->grab().save(folder.filePath(QStringLiteral("frmMain.png"))));
-  const std::pair<const char*, const char*> operations[] = {
-      {"cmdSortFlightPlans", "frmShowFiles-sort.png"},
-      {"cmdMergeAirports", "frmShowFiles-merge.png"},
-      {"cmdChangeACNum", "frmShowFiles-change-numbers.png"}};
-  for (const auto& [button, file] : operations) {
-    QtDialogWindow* dialog = OpenDialog(button);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    EXPECT_TRUE(dialog->grab().save(folder.filePath(QLatin1String(file))));
-    dialog->Logic().cmdCancel_Click();
-  }
 }
 
 }  // namespace
