@@ -117,7 +117,12 @@ TEST(ChangeACNumbers, RebuildsTheFirstFieldOnlyAndRewritesEveryFile) {
     SCOPED_TRACE(before);
     TempFolder folder;
     const std::string file = folder.Write("fp.txt", before);
-    EXPECT_EQ(Change(file, from, to, false).outcome, Changed(count));
+    // Names are listed one a line, spaces around them and blank lines skipped.
+    const Change change(" " + file + " \r\n\r\n  ", from, to, false);
+    EXPECT_EQ(change.outcome, Changed(count));
+    const std::string sorting = "Please Wait. Sorting input file(s)...";
+    EXPECT_EQ(change.waits, (Texts{"Please Wait. Reading input file(s)...", sorting, sorting,
+                                   "Please Wait. Writing output file(s)..."}));
     EXPECT_EQ(ReadBytes(file), after);
     EXPECT_EQ(folder.Entries(), Texts{"fp.txt"});
   }
