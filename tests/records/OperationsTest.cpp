@@ -72,17 +72,6 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
   }
 }
 
-TEST(MergeAircraft, SkipsBlankNamesAndMergesSharedLinesAndRepeatedFilesOnce) {
-  TempFolder folder;
-  const std::string first = folder.Write("a.txt", "AC#4,x\r\nAC#1,a\r\n");
-  const std::string second = folder.Write("b.txt", "AC#4,y\r\nAC#4,x\r\n");
-  const Performed run(Operation::MergeAircraft,
-                      "\r\n  " + first + " \r\n   \r\n\r\n" + second + "\r\n" + first + "\r\n",
-                      folder.Name("out.txt"));
-  EXPECT_EQ(run.outcome.Icon, MessageIcon::Information);
-  EXPECT_EQ(ReadBytes(folder.Name("out.txt")), "AC#1,a\r\nAC#4,x\r\nAC#4,y\r\n");
-}
-
 TEST(MergeFlightPlans, AnUnreadableNumberInAnyInputLeavesTheOutputUntouched) {
   TempFolder folder;
   const std::string output = folder.Write("out.txt", "earlier\r\n");
