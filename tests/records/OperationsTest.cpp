@@ -41,19 +41,13 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
                          "Please Wait. Writing output file..."};
   const std::string flightPlans = "AC#2,b\r\nAC#1,a\r\nAC#2,b";
   const std::string airports = "KXYZ,2\r\nABCD,1\r\nKXYZ,3";
-  const struct {
-    const char* Name;
-    Operation Routine;
-    bool Merge;
-    bool Airports;
-  } operations[] = {{"SortFlightPlans", Operation::SortFlightPlans, false, false},
-                    {"MergeFlightPlans", Operation::MergeFlightPlans, true, false},
-                    {"SortAirports", Operation::SortAirports, false, true},
-                    {"MergeAirports", Operation::MergeAirports, true, true},
-                    {"SortAircraft", Operation::SortAircraft, false, false},
-                    {"MergeAircraft", Operation::MergeAircraft, true, false}};
-  for (const auto& [name, routine, merge, isAirports] : operations) {
-    SCOPED_TRACE(name);
+  using enum Operation;
+  for (const Operation routine : {SortFlightPlans, MergeFlightPlans, SortAirports, MergeAirports,
+                                  SortAircraft, MergeAircraft}) {
+    SCOPED_TRACE(static_cast<int>(routine));
+    const bool merge =
+        routine == MergeFlightPlans || routine == MergeAirports || routine == MergeAircraft;
+    const bool isAirports = routine == SortAirports || routine == MergeAirports;
     TempFolder folder;
     const std::string input = folder.Write("in.txt", isAirports ? airports : flightPlans);
     // Surrounding spaces are not part of either name.
@@ -70,17 +64,6 @@ TEST(SortAndMerge, WriteTheOutputShowingTheirWaitTextsAndKeepItOnFailure) {
     EXPECT_EQ(ReadBytes(folder.Name("out.txt")),
               isAirports ? "ABCD,1\r\nKXYZ,2\r\n" : "AC#1,a\r\nAC#2,b\r\n");
   }
-}
-
-TEST(MergeAircraft, SkipsBlankNamesAndMergesSharedLinesAndRepeatedFilesOnce) {
-  TempFolder folder;
-  const std::string first = folder.Write("a.txt", "AC#4,x\r\nAC#1,a\r\n");
-  const std::string second = folder.Write("b.txt", "AC#4,y\r\nAC#4,x\r\n");
-  const Performed run(Operation::MergeAircraft,
-                      "\r\n  " + first + " \r\n   \r\n\r\n" + second + "\r\n" + first + "\r\n",
-                      folder.Name("out.txt"));
-  EXPECT_EQ(run.outcome.Icon, MessageIcon::Information);
-  EXPECT_EQ(ReadBytes(folder.Name("out.txt")), "AC#1,a\r\nAC#4,x\r\nAC#4,y\r\n");
 }
 
 TEST(MergeFlightPlans, AnUnreadableNumberInAnyInputLeavesTheOutputUntouched) {
