@@ -18,16 +18,12 @@ TEST(TextConversionTest, KeepsWhatTheCodePageHoldsAndRefusesTheRest) {
       {L"\u20AC and \u2019", "\x80 and \x92"},
       {L"T\u014Dky\u014D.txt", nullptr},  // best fit would give "Tokyo.txt"
       {L"\U0001F600.txt", nullptr},
-      {L"a\xD800"
-       L"b",
-       nullptr},  // unpaired surrogate
+      {L"a\xD800-", nullptr},  // unpaired surrogate
   };
   for (const Case& c : cases) {
     const Result<std::string> narrow = CoreFromWide(c.Wide);
-    ASSERT_EQ(narrow.ok(), c.Narrow != nullptr) << testing::PrintToString(std::wstring(c.Wide));
-    if (c.Narrow != nullptr) {
-      EXPECT_EQ(narrow.value(), c.Narrow);
-    }
+    EXPECT_STREQ(narrow.ok() ? narrow.value().c_str() : nullptr, c.Narrow)
+        << testing::PrintToString(std::wstring(c.Wide));
   }
 }
 
