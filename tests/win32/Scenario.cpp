@@ -111,16 +111,17 @@ void CheckMainWindow(Driver& driver, const Setting& setting) {
   std::ranges::sort(order, {}, &ControlDesign::Tab);
   bool inOrder = true;
   for (std::size_t i = 0; i <= order.size() && inOrder; ++i) {
-    if (i > 0)
-      Driver::PressKey(window, VK_TAB);
     const auto id = kFirstControlId + (order[i % order.size()] - kMainDesign.data());
     inOrder = driver.WaitFor([&] { return GetDlgCtrlID(Driver::Focus(window)) == id; });
+    Driver::PressKey(window, VK_TAB);
   }
   driver.Check(inOrder, "Tab walks the buttons in the table's focus order");
 
   Driver::PointAt(Find(window, cmdMergeFlightPlans));
   const HWND tip = driver.WaitForWindow(TOOLTIPS_CLASSW, window);
-  driver.Check(tip != nullptr && !Driver::Text(tip).empty(),
+  driver.Check(tip != nullptr &&
+                   Driver::Text(tip) ==
+                       WideFromCore(kMainDesign[static_cast<int>(cmdMergeFlightPlans)].Tooltip),
                "resting the pointer on a button in a frame shows its tooltip");
 
   Driver::Click(Find(window, cmdHelp));
