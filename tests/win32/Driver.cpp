@@ -1,7 +1,6 @@
 #include "Driver.h"
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -34,11 +33,8 @@ std::wstring ClassName(HWND window) {
 
 // Text for the log: UTF-16 as UTF-8.
 std::string Utf8(std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  std::string narrow(static_cast<std::size_t>(size) * 3, '\0');
-  narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
-      CP_UTF8, 0, text.data(), size, narrow.data(), size * 3, nullptr, nullptr)));
-  return narrow;
+  const std::u8string utf8 = std::filesystem::path(text).u8string();
+  return {utf8.begin(), utf8.end()};
 }
 
 // Prints a visible window of this process, to tell what was on the screen when a check failed.
@@ -47,9 +43,8 @@ bool Describe(HWND window) {
     // The title as stored: asking the window could hang with its thread.
     wchar_t title[256] = {};
     InternalGetWindowText(window, title, 256);
-    std::printf("  window %s \"%s\"%s, owner %s\n", Utf8(ClassName(window)).c_str(),
-                Utf8(title).c_str(), IsWindowEnabled(window) ? "" : " (disabled)",
-                Utf8(ClassName(GetWindow(window, GW_OWNER))).c_str());
+    std::printf("  window %s \"%s\"%s\n", Utf8(ClassName(window)).c_str(), Utf8(title).c_str(),
+                IsWindowEnabled(window) ? "" : " (disabled)");
   }
   return false;
 }
@@ -108,12 +103,8 @@ bool Driver::WaitUntilEnabled(HWND owner) const {
 bool Driver::SaveScreenshot(HWND window, const std::filesystem::path& file) {
   RECT rect{};
   GetWindowRect(window, &rect);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = rect.right - rect.left;
-  header.biHeight = rect.bottom - rect.top;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
+  BITMAPINFOHEADER header{
+      sizeof header, rect.right - rect.left, rect.bottom - rect.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   const DWORD size = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
   void* bits = nullptr;
   const HDC windowDc = GetWindowDC(window);
@@ -164,41 +155,6 @@ void Driver::PointAt(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-}
-
-void Driver::DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names) {
-  std::wstring list;
-  for (const std::wstring& name : names)
-    list.append(name).push_back(L'\0');
-  list.push_back(L'\0');
-  // The receiver's DragFinish frees the memory.
-  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  *drop = DROPFILES{sizeof(DROPFILES), point, FALSE, TRUE};
-  std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
-std::wstring Driver::CloseMessageBox(HWND box) {
-  // Windows and Wine both number a message box's text 0xFFFF.
-  const std::wstring shown = Text(box) + L": " + Text(GetDlgItem(box, 0xFFFF));
-  PostClick(GetDlgItem(box, IDOK));
-  return shown;
-}
-
-bool Driver::Answer(HWND dialog, std::wstring_view name) {
-  // The open-file dialog's name box is the edit inside cmb13 (under Wine a ComboBoxEx that holds a
-  // combo box that holds the edit); the folder dialog has a plain edit, edt1.
-  const HWND combo = GetDlgItem(dialog, cmb13);
-  HWND box = combo == nullptr
-                 ? GetDlgItem(dialog, edt1)
-                 : FindWindowWhere(combo, [](HWND window) { return ClassName(window) == L"Edit"; });
-  if (!name.empty() && box != nullptr)
-    SetText(box, name);
-  // Sent to the dialog itself: a toolbar of the file dialog has the id of its Open button too.
-  PostMessageW(dialog, WM_COMMAND, name.empty() || box == nullptr ? IDCANCEL : IDOK, 0);
-  return box != nullptr;
 }
 
 }  // namespace fw::win32::test

@@ -38,11 +38,6 @@ class Driver {
   // nullptr on timeout.
   HWND WaitForWindow(std::wstring_view className, HWND owner = nullptr,
                      HWND except = nullptr) const;
-  // A message box or file or folder dialog that owner opened, other than except (the one just
-  // answered, which takes a moment to go); nullptr on timeout.
-  HWND WaitForDialog(HWND owner, HWND except = nullptr) const {
-    return WaitForWindow(L"#32770", owner, except);
-  }
   // Waits until owner takes input again after its modal window closed, and its thread is idle.
   bool WaitUntilEnabled(HWND owner) const;
 
@@ -73,13 +68,6 @@ class Driver {
   static void PressKey(HWND window, UINT key) { PostMessageW(Focus(window), WM_KEYDOWN, key, 1); }
   // Moves the mouse pointer to the middle of the window.
   static void PointAt(HWND window);
-  // Drops files on window at a point of its client area, as Explorer does.
-  static void DropFiles(HWND window, POINT point, const std::vector<std::wstring>& names);
-  // "Title: text" of a message box, which it then closes with OK.
-  static std::wstring CloseMessageBox(HWND box);
-  // Types name into a file or folder dialog and accepts it, or cancels it for no name; false when
-  // it has no name box.
-  static bool Answer(HWND dialog, std::wstring_view name);
 
  private:
   std::chrono::milliseconds m_timeout;

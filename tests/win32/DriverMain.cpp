@@ -1,5 +1,5 @@
 // fleetwright-driver.exe: the window program with a driver thread that uses it as a person would.
-// Usage: fleetwright-driver [SCREENSHOT-FOLDER]. Exit status: the number of failed checks.
+// Usage: fleetwright-driver SCREENSHOT-FOLDER. Exit status: the number of failed checks.
 
 #include <cstdio>
 #include <string>
@@ -17,7 +17,6 @@
 namespace {
 
 using fw::win32::test::Driver;
-using namespace std::chrono_literals;
 
 // Reports the counts and ends the program with the number of failed checks.
 [[noreturn]] void Exit(const Driver& driver) {
@@ -35,25 +34,12 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* crash) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// Closes the program by its main window; after a failure, with dialogs a failed step may have
-// left open, ends it at once instead.
-void CloseProgram(Driver& driver) {
-  const HWND window = FindWindowW(fw::kMainClassName, nullptr);
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  if (driver.Failed() > 0 || !driver.Check(driver.WaitFor([&] { return !IsWindow(window); }),
-                                           "closing the main window ends the program"))
-    Exit(driver);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SetUnhandledExceptionFilter(OnCrash);
   int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  const std::filesystem::path screenshots =
-      count > 1 ? std::filesystem::path(arguments[1]) : std::filesystem::current_path();
-  LocalFree(arguments);
+  const std::filesystem::path screenshots = CommandLineToArgvW(GetCommandLineW(), &count)[1];
   const std::filesystem::path work = std::filesystem::temp_directory_path() /
                                      ("fleetwright-driver-" + std::to_string(GetTickCount64()));
   std::filesystem::create_directories(work / "program");
@@ -63,10 +49,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const HANDLE reached = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   const HANDLE open = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   fs.BeforeRead = [&](const std::string& path) {
-    if (path.ends_with("\\slow.txt")) {
-      SetEvent(reached);
-      WaitForSingleObject(open, 10000);
-    }
+    if (path.ends_with("\\slow.txt"))
+      SignalObjectAndWait(reached, open, 10000, FALSE);
   };
   // A new Wine configuration has no program for the help page: the request is what is checked.
   fw::test::FakeDocumentOpener documents;
@@ -76,7 +60,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::thread thread([&] {
     fw::win32::test::RunScenario(
         driver, {screenshots, work, work / "program", documents.Opened, reached, open});
-    CloseProgram(driver);
+    // After a failure, with dialogs a failed step may have left open, ends the program at once.
+    const HWND window = FindWindowW(fw::kMainClassName, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (driver.Failed() > 0 || !driver.Check(driver.WaitFor([&] { return !IsWindow(window); }),
+                                             "closing the main window ends the program"))
+      Exit(driver);
   });
   const int status = fw::win32::RunApplication(app);
   thread.join();

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "Driver.h"
+#include "Driver.h"  // with <filesystem>, <string> and <vector>
 
 namespace fw::win32::test {
 

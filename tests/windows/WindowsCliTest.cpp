@@ -43,20 +43,18 @@ TEST(WindowsCli, TakesNamesInEveryWindowsForm) {
       {other + "\\all.txt", fs::path(other) / "all.txt"}};
   const fs::path working = fs::current_path();
   fs::current_path(folder.Path());
-  std::vector<test::ProgramRun> runs;
-  for (const auto& [output, written] : outputs)
-    runs.push_back(RunCliProgram({"sort-flight-plans", "Vols d\xe9part \x80.txt", output}));
+  for (const auto& [output, written] : outputs) {
+    const test::ProgramRun run =
+        RunCliProgram({"sort-flight-plans", "Vols d\xe9part \x80.txt", output});
+    EXPECT_EQ(run.Out, "Flight plans successfully sorted!\n") << output << run.Err;
+    EXPECT_EQ(ReadBytes(written), kSortedFlightPlans) << output;
+  }
   // Wine and Windows resolve "/..." differently; either way it is a name to validate.
   const test::ProgramRun slash =
       RunCliProgram({"sort-flight-plans", "Vols d\xe9part \x80.txt", "/no such folder/e.txt"});
   fs::current_path(working);
   EXPECT_EQ(slash.ExitCode, 2);
   EXPECT_EQ(slash.Err.rfind("The output file folder: ", 0), 0u) << slash.Err;
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    EXPECT_EQ(runs[i].Out, "Flight plans successfully sorted!\n")
-        << outputs[i].first << runs[i].Err;
-    EXPECT_EQ(ReadBytes(outputs[i].second), kSortedFlightPlans) << outputs[i].first;
-  }
   fs::remove_all(other);
 
   const test::ProgramRun change =

@@ -14,8 +14,6 @@
 namespace fw {
 namespace {
 
-using Names = std::vector<std::string>;
-
 Result<void> WriteFile(const std::string& target, std::string_view bytes) {
   auto writer = AtomicFileWriter::Create(NativeFileSystem(), target);
   if (!writer)
@@ -72,7 +70,7 @@ TEST(WindowsNativeFileSystem, AFileHeldForAMomentIsReplacedOrRemovedOnceLetGo) {
     NativeFileSystem().Discard(file.value());
     return true;
   });
-  EXPECT_EQ(folder.Entries(), Names{"fp.txt"});
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fp.txt"});
 }
 
 }  // namespace
