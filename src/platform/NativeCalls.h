@@ -23,6 +23,10 @@ fs::path ToPath(const std::string& name);
 // The inverse of ToPath.
 std::string FromPath(const fs::path& path);
 
+// path made absolute as the system resolves names against the working folder (on Windows also
+// "C:x", "\\x" and forward slashes); path itself when that fails.
+fs::path FullPath(const fs::path& path);
+
 // An open descriptor for reading path; a folder fails with EISDIR, here or on the first read.
 int OpenForRead(const fs::path& path);
 

@@ -14,6 +14,12 @@ fs::path ToPath(const std::string& name) {
   return fs::path(name);
 }
 
+fs::path FullPath(const fs::path& path) {
+  std::error_code error;
+  fs::path full = fs::absolute(path, error);
+  return error ? path : full;
+}
+
 std::string FromPath(const fs::path& path) {
   return path.string();
 }

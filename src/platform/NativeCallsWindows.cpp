@@ -90,6 +90,15 @@ std::string FromPath(const fs::path& path) {
   return name;
 }
 
+fs::path FullPath(const fs::path& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0)
+    return path;
+  std::wstring full(needed, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), needed, full.data(), nullptr));
+  return fs::path(full);
+}
+
 int OpenForRead(const fs::path& path) {
   const int fd = _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
   // Windows refuses to open a folder with "Permission denied"; say what is wrong, as POSIX does.

@@ -46,11 +46,8 @@ std::string AppPath() {
 std::string AbsoluteName(const std::string& name) {
   if (name.empty())
     return name;
-  // On Windows the system resolves it (GetFullPathNameW: "C:x", "\\x" and slashes too), with
-  // the name in the code page both ways, as the file routines take it.
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(native::ToPath(name), error);
-  return error ? name : native::FromPath(absolute);
+  // In the code page both ways, as the file routines take names.
+  return native::FromPath(native::FullPath(native::ToPath(name)));
 }
 
 bool FileExists(const std::string& path) {
