@@ -22,29 +22,22 @@ using test::ReadBytes;
 using test::TempFolder;
 using Texts = std::vector<std::string>;
 
-// A number change of the files a box lists, with the numbers as typed.
-OperationRequest Request(const std::string& files, const std::string& from, const std::string& to,
-                         bool backup) {
-  OperationRequest request;
-  for (const std::string_view line : SplitAtCrLf(files))
-    request.Inputs.emplace_back(line);
-  request.From = ParseAircraftNumber(from).value();
-  request.To = ParseAircraftNumber(to).value();
-  request.ToText = to;
-  request.Backup = backup;
-  return request;
-}
-
-// Runs the number change on the listed files, keeping the wait texts it shows.
+// Runs the number change on the files a box lists, with the numbers as typed, keeping the wait
+// texts it shows.
 struct Change {
   Change(const std::string& files, const std::string& from, const std::string& to,
          bool backup = true, FileSystem& fs = NativeFileSystem()) {
-    outcome = OutcomeMessage(
-        Operation::ChangeACNumbers,
-        ChangeACNumbers(
-            Request(files, from, to, backup),
-            [this](Step step) { waits.emplace_back(WaitText(Operation::ChangeACNumbers, step)); },
-            fs));
+    OperationRequest request;
+    for (const std::string_view line : SplitAtCrLf(files))
+      request.Inputs.emplace_back(line);
+    request.From = ParseAircraftNumber(from).value();
+    request.To = ParseAircraftNumber(to).value();
+    request.ToText = to;
+    request.Backup = backup;
+    const auto wait = [this](Step step) {
+      waits.emplace_back(WaitText(Operation::ChangeACNumbers, step));
+    };
+    outcome = OutcomeMessage(Operation::ChangeACNumbers, ChangeACNumbers(request, wait, fs));
   }
   Message outcome;
   Texts waits;
