@@ -22,6 +22,8 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
     }
   }
   ++Entries;
+  const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
+  ToFollow[FlightPlanCopies::HalfOf(key)].push_back(Followed{line, number, key});
   Entry(line);
 }
 

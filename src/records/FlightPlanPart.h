@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
@@ -19,15 +21,23 @@ struct SetTables {
 
 // The checks of each flight-plan entry of one part of a file: on its own, and against the set's
 // aircraft and airport files. What it finds is its own, so that two parts of a large file can be
-// checked at once; copies of earlier lines and shared registrations are FlightPlanCopies' work.
+// checked at once. Copies of earlier lines and shared registrations are FlightPlanCopies' work:
+// the part hands its entries over, sorted by the follower that takes them.
 class FlightPlanPart {
  public:
   FlightPlanPart(std::uint32_t file, const SetTables& tables) : m_tables(tables) {
     Problems.File = file;
   }
 
-  // Checks a line of the file, numbered from 1 in the whole file; lines come in file order.
+  // Checks a line of the part, numbered from 1 in the part; lines come in file order.
   void Check(std::string_view line, std::uint64_t number);
+
+  // An entry line, numbered as it was checked, for a follower of registrations.
+  struct Followed {
+    std::string_view Line;
+    std::uint64_t Number = 0;
+    FlightPlanCopies::Key Key;
+  };
 
   ProblemList Problems;
   std::uint64_t Entries = 0;
@@ -39,6 +49,8 @@ class FlightPlanPart {
   FlatMap<std::int32_t, char, NumberHash> Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
+  // The entry lines, in order, for each follower (FlightPlanCopies::HalfOf their key).
+  std::array<std::vector<Followed>, 2> ToFollow;
 
  private:
   void Entry(std::string_view line);
