@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/LargeBlocks.h"
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
@@ -50,7 +51,7 @@ class FlightPlanPart {
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
   // The entry lines, in order, for each follower (FlightPlanCopies::HalfOf their key).
-  std::array<std::vector<Followed>, 2> ToFollow;
+  std::array<std::vector<Followed, LargeBlockAllocator<Followed>>, 2> ToFollow;
 
  private:
   void Entry(std::string_view line);

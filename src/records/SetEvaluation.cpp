@@ -114,7 +114,7 @@ class SetEvaluator {
     // wait for memory together rather than one after another.
     constexpr std::size_t kAhead = 8;
     for (std::size_t k = 0; k < parts.size(); ++k) {
-      const std::vector<FlightPlanPart::Followed>& entries = parts[k].ToFollow[half];
+      const auto& entries = parts[k].ToFollow[half];
       for (std::size_t at = 0; at < entries.size(); ++at) {
         if (at + kAhead < entries.size())
           copies.Fetch(entries[at + kAhead].Key);
@@ -173,7 +173,7 @@ class SetEvaluator {
     {
       const auto check = [&](std::size_t k, std::string_view part) {
         // Each follower takes about half of the entries.
-        for (std::vector<FlightPlanPart::Followed>& entries : parts[k].ToFollow)
+        for (auto& entries : parts[k].ToFollow)
           entries.reserve(ExpectedLines(part) / 2);
         return ForEachLine(part, [&](std::string_view line, std::size_t number) {
           parts[k].Check(line, number);
