@@ -30,8 +30,10 @@ class FlightPlanPart {
     Problems.File = file;
   }
 
-  // Checks a line of the part, numbered from 1 in the part; lines come in file order.
+  // Checks a line of the part, numbered from 1 in the part; lines come in file order. Some of
+  // the checks of an entry wait for the next entry: Finish does them after the last line.
   void Check(std::string_view line, std::uint64_t number);
+  void Finish();
 
   // An entry line, numbered as it was checked, for a follower of registrations.
   struct Followed {
@@ -54,10 +56,13 @@ class FlightPlanPart {
   std::array<std::vector<Followed, LargeBlockAllocator<Followed>>, 2> ToFollow;
 
  private:
-  void Entry(std::string_view line);
+  // Asks the set's tables about the entry (of line Problems.Line).
+  void LookUp(const FlightPlanEntry& entry);
 
   SetTables m_tables;
-  FlightPlanEntry m_entry;
+  FlightPlanEntry m_entries[2];  // one at hand, the other waiting for its look-ups
+  unsigned m_current = 0;
+  std::uint64_t m_waiting = 0;  // the line of the entry waiting; 0 for none
   // Each airport missing from the airport files, with the last line that went to it.
   FlatMap<std::string_view, std::uint64_t> m_missingAirports;
 };

@@ -175,10 +175,12 @@ class SetEvaluator {
         // Each follower takes about half of the entries.
         for (auto& entries : parts[k].ToFollow)
           entries.reserve(ExpectedLines(part) / 2);
-        return ForEachLine(part, [&](std::string_view line, std::size_t number) {
+        const std::size_t lines = ForEachLine(part, [&](std::string_view line, std::size_t number) {
           parts[k].Check(line, number);
           return true;
         });
+        parts[k].Finish();
+        return lines;
       };
       const WorkBeside beside([&] { check(1, bytes.substr(split)); }, large);
       before[1] = check(0, bytes.substr(0, split));
