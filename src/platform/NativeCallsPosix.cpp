@@ -5,7 +5,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <new>
 
+#include "platform/LargeBlocks.h"
 #include "platform/NativeCalls.h"
 
 namespace fw::native {
@@ -126,3 +128,40 @@ std::optional<FileIdentity> IdentityOf(const fs::path& path) {
 }
 
 }  // namespace fw::native
+
+namespace fw {
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+std::size_t WholeHugePages(std::size_t bytes) {
+  return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
+
+}  // namespace
+
+void* AllocateLargeBlock(std::size_t bytes) {
+  // Mapped with a huge page to spare, then cut to whole huge pages on their boundaries.
+  const std::size_t length = WholeHugePages(bytes);
+  void* mapped = ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED)
+    throw std::bad_alloc();
+  char* const start = static_cast<char*>(mapped);
+  const auto address = reinterpret_cast<std::uintptr_t>(start);
+  const std::size_t head = (kHugePage - address % kHugePage) % kHugePage;
+  char* const block = start + head;
+  if (head != 0)
+    (void)::munmap(start, head);
+  (void)::munmap(block + length, kHugePage - head);
+#ifdef MADV_HUGEPAGE
+  (void)::madvise(block, length, MADV_HUGEPAGE);
+#endif
+  return block;
+}
+
+void FreeLargeBlock(void* block, std::size_t bytes) noexcept {
+  (void)::munmap(block, WholeHugePages(bytes));
+}
+
+}  // namespace fw

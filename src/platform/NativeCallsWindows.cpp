@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "platform/LargeBlocks.h"
 #include "platform/NativeCalls.h"
 
 namespace fw::native {
@@ -190,3 +191,16 @@ std::optional<FileIdentity> IdentityOf(const fs::path& path) {
 }
 
 }  // namespace fw::native
+
+namespace fw {
+
+// Huge pages on Windows need a privilege users do not have: the heap it is.
+void* AllocateLargeBlock(std::size_t bytes) {
+  return ::operator new(bytes);
+}
+
+void FreeLargeBlock(void* block, std::size_t) noexcept {
+  ::operator delete(block);
+}
+
+}  // namespace fw

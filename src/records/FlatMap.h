@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/LargeBlocks.h"
+
 namespace fw {
 
 // A hash map for a file's million lines: keys and values lie in one array in the order they came,
@@ -97,8 +99,8 @@ class FlatMap {
     }
   }
 
-  std::vector<Slot> m_slots;
-  std::vector<Entry> m_entries;
+  std::vector<Slot, LargeBlockAllocator<Slot>> m_slots;
+  std::vector<Entry, LargeBlockAllocator<Entry>> m_entries;
   std::size_t m_mask = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "records/LineKinds.h"
 
@@ -22,14 +23,33 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
     }
   }
   ++Entries;
-  Entry(line);
+  const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
+  ToFollow[FlightPlanCopies::HalfOf(key)].push_back(Followed{line, number, key});
+  // The set's tables are asked about an entry only after the next entry's own checks, so that
+  // what they look at is fetched from memory meanwhile.
+  FlightPlanEntry& entry = m_entries[m_current];
+  const bool numbered = CheckFlightPlanEntry(line, entry, Problems);
+  if (numbered)
+    Numbers.Fetch(NumberHash{}(entry.Number));
+  Finish();
+  if (numbered) {
+    m_waiting = number;
+    m_current ^= 1;
+  }
 }
 
-void FlightPlanPart::Entry(std::string_view line) {
-  if (!CheckFlightPlanEntry(line, m_entry, Problems))
+void FlightPlanPart::Finish() {
+  if (m_waiting == 0)
     return;
-  const std::int32_t number = m_entry.Number;
-  Legs += m_entry.Destinations.size();
+  const std::uint64_t line = std::exchange(Problems.Line, m_waiting);
+  LookUp(m_entries[m_current ^ 1]);
+  Problems.Line = line;
+  m_waiting = 0;
+}
+
+void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
+  const std::int32_t number = entry.Number;
+  Legs += entry.Destinations.size();
   Lowest = Numbers.size() == 0 ? number : std::min(Lowest, number);
   Highest = Numbers.size() == 0 ? number : std::max(Highest, number);
   const auto [listed, firstUse] = Numbers.Insert(number, 1);
@@ -42,7 +62,7 @@ void FlightPlanPart::Entry(std::string_view line) {
   }
   if (m_tables.Airports == nullptr)
     return;
-  for (const std::string_view airport : m_entry.Destinations) {
+  for (const std::string_view airport : entry.Destinations) {
     if (m_tables.Airports->Find(airport) != nullptr)
       continue;
     // Once a line for each airport missing.

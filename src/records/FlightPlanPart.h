@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "platform/LargeBlocks.h"
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
@@ -19,15 +22,25 @@ struct SetTables {
 
 // The checks of each flight-plan entry of one part of a file: on its own, and against the set's
 // aircraft and airport files. What it finds is its own, so that two parts of a large file can be
-// checked at once; copies of earlier lines and shared registrations are FlightPlanCopies' work.
+// checked at once. Copies of earlier lines and shared registrations are FlightPlanCopies' work:
+// the part hands its entries over, sorted by the follower that takes them.
 class FlightPlanPart {
  public:
   FlightPlanPart(std::uint32_t file, const SetTables& tables) : m_tables(tables) {
     Problems.File = file;
   }
 
-  // Checks a line of the file, numbered from 1 in the whole file; lines come in file order.
+  // Checks a line of the part, numbered from 1 in the part; lines come in file order. Some of
+  // the checks of an entry wait for the next entry: Finish does them after the last line.
   void Check(std::string_view line, std::uint64_t number);
+  void Finish();
+
+  // An entry line, numbered as it was checked, for a follower of registrations.
+  struct Followed {
+    std::string_view Line;
+    std::uint64_t Number = 0;
+    FlightPlanCopies::Key Key;
+  };
 
   ProblemList Problems;
   std::uint64_t Entries = 0;
@@ -39,12 +52,17 @@ class FlightPlanPart {
   FlatMap<std::int32_t, char, NumberHash> Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
+  // The entry lines, in order, for each follower (FlightPlanCopies::HalfOf their key).
+  std::array<std::vector<Followed, LargeBlockAllocator<Followed>>, 2> ToFollow;
 
  private:
-  void Entry(std::string_view line);
+  // Asks the set's tables about the entry (of line Problems.Line).
+  void LookUp(const FlightPlanEntry& entry);
 
   SetTables m_tables;
-  FlightPlanEntry m_entry;
+  FlightPlanEntry m_entries[2];  // one at hand, the other waiting for its look-ups
+  unsigned m_current = 0;
+  std::uint64_t m_waiting = 0;  // the line of the entry waiting; 0 for none
   // Each airport missing from the airport files, with the last line that went to it.
   FlatMap<std::string_view, std::uint64_t> m_missingAirports;
 };

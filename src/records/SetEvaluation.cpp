@@ -2,13 +2,14 @@
 // airport files are read first, so that each flight-plan entry is looked up as it is read. Lines
 // are held as views into the files' bytes, in tables made once per file, so that a line costs a
 // few hash look-ups and no allocation. A large flight-plan file is read by two threads at once:
-// each follows half of the registrations, and copies of earlier lines, through the whole file and
-// then checks the entries of one half of it; what the checks found on copies is then dropped, as
-// copies are checked as the lines they repeat.
+// each checks the lines of one half of it, and then each follows half of the registrations, and
+// copies of earlier lines, through the entries both halves handed over; what the checks found on
+// copies is then dropped, as copies are checked as the lines they repeat.
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
+#include <span>
 
 #include "platform/WorkBeside.h"
 #include "records/Evaluation.h"
@@ -58,12 +59,6 @@ class SetEvaluator {
     }
     m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
     m_anyAirportFile = any[static_cast<int>(SetFileKind::Airports)];
-    std::size_t plans = 0;
-    for (std::size_t k = 0; k < m_files.size(); ++k) {
-      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
-        plans += ExpectedLines(m_files[k]);
-    }
-    m_expectedPlans = plans;
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
       if (m_summaries[k].Kind != SetFileKind::FlightPlans)
         EvaluateFile(k);
@@ -102,61 +97,46 @@ class SetEvaluator {
     std::uint64_t Legs = 0;            // of the copies that have a number
   };
 
-  // The copies among the entries of one half of the registrations, in one pass over the file that
-  // also checks the lines of one half of it: the first half before `split` for half 0, the rest
-  // for half 1. The table of copies is made here, so that two threads lay theirs out at once.
-  Copies FollowHalf(std::uint32_t file, std::string_view bytes, unsigned half, const char* split,
-                    FlightPlanPart& part) {
-    if (!m_copies[half])
-      m_copies[half].emplace(m_expectedPlans / 2);
+  // The copies among the entries of one half of the registrations, followed through the parts
+  // of a file in order; each part's lines are numbered from after `before[k]` lines. The table
+  // of copies is made here, so that two threads lay theirs out at once.
+  Copies Follow(std::uint32_t file, unsigned half, std::span<const FlightPlanPart> parts,
+                std::span<const std::uint64_t> before) {
+    if (!m_copies[half]) {
+      std::size_t entries = 0;
+      for (const FlightPlanPart& part : parts)
+        entries += part.ToFollow[half].size();
+      m_copies[half].emplace(entries);
+    }
     FlightPlanCopies& copies = *m_copies[half];
     Copies found;
-    struct Pending {
-      std::string_view Line;
-      std::uint64_t Number = 0;
-      FlightPlanCopies::Key Key;
-    };
-    const auto note = [&](const Pending& entry) {
-      const std::string_view line = entry.Line;
-      const std::uint64_t number = entry.Number;
-      const FlightPlanCopies::Use use = copies.Note(line, entry.Key, {file, number});
-      if (use.Copy) {
-        found.Lines.push_back(number);
-        // Five fields and then six a leg, as the entry checks count them.
-        const auto commas = static_cast<std::uint64_t>(std::count(line.begin(), line.end(), ','));
-        if (EntryNumber(line) && commas >= 5)
-          found.Legs += (commas - 4) / 6;
-        found.Problems.push_back(Problem{
-            file, number, Severity::Warning,
-            "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
-      } else if (use.Shared) {
-        found.Problems.push_back(Problem{file, number, Severity::Warning,
-                                         "registration " + Quoted(use.Registration) +
-                                             " is also used on " + Where(*use.Shared, file)});
-      }
-    };
     // Each entry's slot is fetched a few entries before it is looked up, so that the look-ups
     // wait for memory together rather than one after another.
     constexpr std::size_t kAhead = 8;
-    std::array<Pending, kAhead> ahead;
-    std::size_t pending = 0;
-    ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
-      if ((line.data() < split) == (half == 0))
-        part.Check(line, number);
-      if (!IsEntryLine(line))
-        return true;
-      const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
-      if (FlightPlanCopies::HalfOf(key) != half)
-        return true;
-      copies.Fetch(key);
-      Pending& next = ahead[pending++ % kAhead];
-      if (pending > kAhead)
-        note(next);
-      next = Pending{line, number, key};
-      return true;
-    });
-    for (std::size_t k = pending > kAhead ? pending - kAhead : 0; k < pending; ++k)
-      note(ahead[k % kAhead]);
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+      const auto& entries = parts[k].ToFollow[half];
+      for (std::size_t at = 0; at < entries.size(); ++at) {
+        if (at + kAhead < entries.size())
+          copies.Fetch(entries[at + kAhead].Key);
+        const std::string_view line = entries[at].Line;
+        const std::uint64_t number = before[k] + entries[at].Number;
+        const FlightPlanCopies::Use use = copies.Note(line, entries[at].Key, {file, number});
+        if (use.Copy) {
+          found.Lines.push_back(number);
+          // Five fields and then six a leg, as the entry checks count them.
+          const auto commas = static_cast<std::uint64_t>(std::count(line.begin(), line.end(), ','));
+          if (EntryNumber(line) && commas >= 5)
+            found.Legs += (commas - 4) / 6;
+          found.Problems.push_back(Problem{
+              file, number, Severity::Warning,
+              "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
+        } else if (use.Shared) {
+          found.Problems.push_back(Problem{file, number, Severity::Warning,
+                                           "registration " + Quoted(use.Registration) +
+                                               " is also used on " + Where(*use.Shared, file)});
+        }
+      }
+    }
     return found;
   }
 
@@ -188,20 +168,39 @@ class SetEvaluator {
     const std::size_t split = afterLineFeed == bytes.npos ? bytes.size() : afterLineFeed + 1;
     const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
                            m_anyAirportFile ? &m_airports : nullptr};
-    FlightPlanPart first(file, tables);
-    FlightPlanPart second(file, tables);
+    std::vector<FlightPlanPart> parts(2, FlightPlanPart(file, tables));
+    std::uint64_t before[2] = {};
+    {
+      const auto check = [&](std::size_t k, std::string_view part) {
+        // Each follower takes about half of the entries.
+        for (auto& entries : parts[k].ToFollow)
+          entries.reserve(ExpectedLines(part) / 2);
+        const std::size_t lines = ForEachLine(part, [&](std::string_view line, std::size_t number) {
+          parts[k].Check(line, number);
+          return true;
+        });
+        parts[k].Finish();
+        return lines;
+      };
+      const WorkBeside beside([&] { check(1, bytes.substr(split)); }, large);
+      before[1] = check(0, bytes.substr(0, split));
+    }
+    // The second part's lines were numbered from its start.
+    for (Problem& problem : parts[1].Problems.Problems)
+      problem.Line += before[1];
+    if (parts[1].DayLine.Line != 0)
+      parts[1].DayLine.Line += before[1];
     Copies halves[2];
     {
-      const WorkBeside beside(
-          [&] { halves[1] = FollowHalf(file, bytes, 1, bytes.data() + split, second); }, large);
-      halves[0] = FollowHalf(file, bytes, 0, bytes.data() + split, first);
+      const WorkBeside beside([&] { halves[1] = Follow(file, 1, parts, before); }, large);
+      halves[0] = Follow(file, 0, parts, before);
     }
     std::vector<std::uint64_t> copies;
     std::merge(halves[0].Lines.begin(), halves[0].Lines.end(), halves[1].Lines.begin(),
                halves[1].Lines.end(), std::back_inserter(copies));
     m_numbers = FlatMap<std::int32_t, char, NumberHash>();
-    Take(first);
-    Take(second);
+    Take(parts[0]);
+    Take(parts[1]);
     FileSummary& summary = m_summaries[file];
     summary.Numbers = m_numbers.size();
     if (m_dayLines[file].Line != 0)
@@ -343,7 +342,6 @@ class SetEvaluator {
   FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
   std::vector<AircraftEntry> m_aircraftEntries;
   FlatMap<std::string_view, char> m_airports;
-  std::size_t m_expectedPlans = 0;  // entries in all flight-plan files
   // Each half of the registrations, followed by one thread through every flight-plan file.
   std::optional<FlightPlanCopies> m_copies[2];
 };

@@ -207,7 +207,8 @@ TEST(Evaluation, ReportListsProblemsByFileAndLineThenSummaries) {
 }
 
 // A file of over a megabyte is read by two threads, each following half of the registrations
-// and checking half of the lines: every problem is still found once, on the line it is on.
+// and checking half of the lines: every problem is still found once, on the line it is on, and
+// the second half's day line is known by its place in the file.
 TEST(Evaluation, LargeFileFindsEachProblemOnce) {
   constexpr std::uint64_t kLines = 16000;
   Lines plans;
@@ -215,20 +216,23 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
     plans.push_back("AC#1,R" + std::to_string(k) + ",100%,WEEK,IFR" + kLegs);
   plans[2] = "AC#1,R3,101%,WEEK,IFR" + kLegs;
   plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
+  plans[12999] = "//FSXDAYS=FALSE";
   plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
   for (std::uint64_t k = 0; k < 8; ++k)
     plans.push_back(plans[k]);
   std::vector<std::string> names;
-  const Evaluation evaluation = Evaluate(plans, kAircraft, kAirports, names);
+  const Evaluation evaluation =
+      Evaluate(plans, kAircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names);
   std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
                               {"fp.txt", 12000, E, "percentage \"102%\""},
                               {"fp.txt", 14000, W, "is also used on line 5"}};
   for (std::uint64_t k = 1; k <= 8; ++k)
     found.push_back({"fp.txt", kLines - 8 + k, W, "repeats line " + std::to_string(k) + " "});
+  found.push_back({"ap.txt", 1, E, "on line 13000 of \"fp.txt\""});
   ExpectProblems(evaluation, names, found);
-  EXPECT_EQ(evaluation.Files[0].Entries, kLines);
+  EXPECT_EQ(evaluation.Files[0].Entries, kLines - 1);
   EXPECT_EQ(evaluation.Files[0].Duplicates, 8u);
-  EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 8));
+  EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 9));
 }
 
 }  // namespace
