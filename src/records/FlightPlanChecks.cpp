@@ -77,6 +77,29 @@ struct Time {
   std::int64_t Seconds = 0;
 };
 
+// The value of two digits at text[at]; -1 when either is not a digit.
+int TwoDigits(std::string_view text, std::size_t at) {
+  return IsDigit(text[at]) && IsDigit(text[at + 1]) ? (text[at] - '0') * 10 + (text[at + 1] - '0')
+                                                    : -1;
+}
+
+// The time of the forms nearly every field has, hh:mm[:ss] with or without a day of one digit,
+// read at once; nothing for any other text, and for values out of range.
+std::optional<Time> ReadCommonTime(std::string_view text) {
+  const bool withDay = text.size() > 2 && text[1] == '/' && IsDigit(text[0]);
+  const std::string_view clock = withDay ? text.substr(2) : text;
+  const bool withSeconds = clock.size() == 8 && clock[5] == ':';
+  if ((clock.size() != 5 && !withSeconds) || clock[2] != ':')
+    return std::nullopt;
+  const int day = withDay ? text[0] - '0' : 0;
+  const int hour = TwoDigits(clock, 0);
+  const int minute = TwoDigits(clock, 3);
+  const int second = withSeconds ? TwoDigits(clock, 6) : 0;
+  if (day > 6 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    return std::nullopt;
+  return Time{day, hour * kHour + minute * kMinute + second};
+}
+
 // The time of a field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG"); otherwise the
 // complaint about it, to follow the field's name.
 std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& complaint) {
@@ -85,6 +108,8 @@ std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& 
     text.remove_prefix(1);
   else if (arrival && text.starts_with("TNG"))
     text.remove_prefix(3);
+  if (const std::optional<Time> common = ReadCommonTime(text))
+    return common;
   std::size_t at = 0;
   std::size_t count = 0;
   std::optional<std::int64_t> day;
