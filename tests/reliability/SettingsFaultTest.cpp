@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <tuple>
 
 #include "FaultInjection.h"
 #include "settings/SettingsFile.h"
 #include "support/FakeViews.h"
+#include "support/MessagePrinter.h"
 
 namespace fw::test {
 namespace {
@@ -50,9 +50,8 @@ class SettingsFaults : public ::testing::Test {
   std::string m_out = m_files.Name("out.txt");
 };
 
-auto Box(const Message& box) {
-  return std::tie(box.Icon, box.Title, box.Text);
-}
+const Message kSorted{MessageIcon::Information, "Sort Success",
+                      "Flight plans successfully sorted!"};
 
 TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
   int faults = 0;
@@ -61,10 +60,7 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
     for (const int nth : {1, 2}) {
       for (const int error : step.Errors) {
         SCOPED_TRACE(std::string(step.What) + " call " + std::to_string(nth));
-        const std::vector<Message> boxes = Execute(step.Step, nth, error);
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(Box(boxes[0]), std::make_tuple(MessageIcon::Information, "Sort Success",
-                                                 "Flight plans successfully sorted!"));
+        EXPECT_EQ(Execute(step.Step, nth, error), std::vector{kSorted});
         EXPECT_EQ(Saved(),
                   std::pair(nth == 1 ? "C:\\old.txt" : m_in, nth == 2 ? "C:\\old out.txt" : m_out));
         EXPECT_EQ(m_ui.Folder.Entries(), std::vector<std::string>{"Fleetwright.ini"});
@@ -86,13 +82,10 @@ TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
   for (const auto& row : rows) {
     for (const int error : kReadStep.Errors) {
       SCOPED_TRACE(row.Routine);
-      const std::vector<Message> boxes = Execute(FileStep::ReadFile, row.Read, error);
-      ASSERT_EQ(boxes.size(), 2u);
-      EXPECT_EQ(Box(boxes[0]),
-                std::make_tuple(MessageIcon::Critical, "Error",
-                                "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
-                                    InjectedFault("cannot read", Ini(), error)));
-      EXPECT_EQ(boxes[1].Title, "Sort Success");
+      const Message failed{MessageIcon::Critical, "Error",
+                           "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
+                               InjectedFault("cannot read", Ini(), error)};
+      EXPECT_EQ(Execute(FileStep::ReadFile, row.Read, error), (std::vector{failed, kSorted}));
       EXPECT_EQ(Saved(), std::pair(row.InputSaved ? m_in : "C:\\old.txt", m_out));
     }
   }

@@ -14,13 +14,11 @@ namespace fw::test {
 enum class FileStep { ReadFile, CreateTempFile, LinkTempFile, Write, FlushAndClose, ReplaceTarget };
 
 // Passes every call to a real file system, except the one call of a step that the test chose to
-// fail: that call fails the way the operating system would, with `... "NAME": REASON`, the
-// reason being the system's text for the chosen error number (ENOSPC: disk full, EACCES, EISDIR:
-// the target is a folder, ENOENT: its folder vanished) or "injected fault".
-// A failing Write writes the first half of its bytes first, a failing FlushAndClose closes the
-// file first, so that a half-written temporary file is really on disk. Every call passes through
-// Schedule(), which can place a read ahead among the writer's calls and checks the rules of the
-// seam on threads.
+// fail: that call fails the way the operating system would, with `... "NAME": REASON`, REASON
+// being the system's text for the chosen error number or "injected fault". A failing Write
+// writes half its bytes first, a failing FlushAndClose closes the file first, so that a
+// half-written temporary file is really on disk. Every call passes through Schedule(), which can
+// place a read ahead among the writer's calls and checks the rules of the seam on threads.
 class FaultyFileSystem final : public FileSystem {
  public:
   explicit FaultyFileSystem(FileSystem& inner = NativeFileSystem()) : m_inner(inner) {}
