@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <tuple>
 
 #include "FaultInjection.h"
 #include "settings/SettingsFile.h"
@@ -74,19 +75,14 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
 
 TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
   // Reads 1 and 2 load the two boxes when the dialog opens, 3 and 4 come before the two saves.
-  const struct {
-    int Read;
-    const char* Routine;
-    bool InputSaved;
-  } rows[] = {{1, "GetINIFile", true}, {3, "SaveINIFile", false}};
-  for (const auto& row : rows) {
+  for (const auto& [read, routine, inputSaved] :
+       {std::tuple{1, "GetINIFile", true}, std::tuple{3, "SaveINIFile", false}}) {
     for (const int error : kReadStep.Errors) {
-      SCOPED_TRACE(row.Routine);
       const Message failed{MessageIcon::Critical, "Error",
-                           "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
+                           "Error in frmShowFiles:" + std::string(routine) + "\r\n" +
                                InjectedFault("cannot read", Ini(), error)};
-      EXPECT_EQ(Execute(FileStep::ReadFile, row.Read, error), (std::vector{failed, kSorted}));
-      EXPECT_EQ(Saved(), std::pair(row.InputSaved ? m_in : "C:\\old.txt", m_out));
+      EXPECT_EQ(Execute(FileStep::ReadFile, read, error), (std::vector{failed, kSorted}));
+      EXPECT_EQ(Saved(), std::pair(inputSaved ? m_in : "C:\\old.txt", m_out));
     }
   }
 }
