@@ -74,14 +74,13 @@ void ExpectBuiltAsDesigned(QWidget* window, const Table& design, int widthTwips,
       focusable[control.Tab] = widget->objectName();
   }
   const QStringList expected = focusable.values();
-  QStringList order;
   QWidget* const first = window->findChild<QWidget*>(expected.front());
-  QWidget* widget = first;
-  do {
+  QStringList order{expected.front()};
+  for (QWidget* widget = first->nextInFocusChain(); widget != first;
+       widget = widget->nextInFocusChain()) {
     if (expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
       order << widget->objectName();
-    widget = widget->nextInFocusChain();
-  } while (widget != first);
+  }
   EXPECT_EQ(order, expected) << "focus order";
 }
 
