@@ -68,8 +68,9 @@ void ExpectBuiltAsDesigned(QWidget* window, const Table& design, int widthTwips,
     // A frame's caption is its title, any other's its text (none for a list or a cover).
     const char* caption = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
     EXPECT_EQ(widget->property(caption).toString(), ToQString(control.Caption));
-    if (auto* button = qobject_cast<QPushButton*>(widget))
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
       EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "no button answers Enter";
+    }
     if (control.Tab >= 0)
       focusable[control.Tab] = widget->objectName();
   }
