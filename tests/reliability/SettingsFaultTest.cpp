@@ -70,7 +70,6 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
     }
   }
   std::cout << "[ faults   ] settings file save: " << faults << " injected\n";
-  RecordProperty("faults_injected", faults);
 }
 
 TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
