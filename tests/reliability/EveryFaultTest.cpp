@@ -42,10 +42,9 @@ struct Scenario {
 // The files as they should be in a folder: "<>" in a text stands for a name in it, such as
 // "<>fp.txt" in an evaluation's report.
 Files InFolder(Files files, const TempFolder& folder) {
-  for (auto& [name, text] : files) {
+  for (auto& [name, text] : files)
     for (std::size_t at; (at = text.find("<>")) != std::string::npos;)
       text.replace(at, 2, folder.Name(""));
-  }
   return files;
 }
 
@@ -219,12 +218,10 @@ std::vector<Fault> EveryFaultOf(const FaultyFileSystem& counting, bool everyErro
   std::vector<StepFaults> steps = kWriteSteps;
   steps.push_back(kReadStep);
   std::vector<Fault> faults;
-  for (const StepFaults& step : steps) {
-    for (int nth = 1; nth <= counting.Calls(step.Step); ++nth) {
+  for (const StepFaults& step : steps)
+    for (int nth = 1; nth <= counting.Calls(step.Step); ++nth)
       for (std::size_t e = 0; e < (everyError ? step.Errors.size() : 1); ++e)
         faults.push_back({step.Step, nth, step.Errors[e], step.What});
-    }
-  }
   return faults;
 }
 
@@ -313,7 +310,7 @@ TEST_P(EveryInterleaving, OfTheReadAheadAndTheWritesEndsAlike) {
     // A failure can come before anything is read ahead.
     const std::vector<int> ahead = free.Schedule().CallsAhead();
     const int most = ahead.empty() ? -1 : *std::max_element(ahead.begin(), ahead.end());
-    for (int start = 0; start <= most; ++start) {
+    for (int start = 0; start <= most; ++start)
       for (int end = start; end <= most; ++end) {
         FaultyFileSystem held;
         held.Schedule().Hold(start, end, ahead);
@@ -321,7 +318,6 @@ TEST_P(EveryInterleaving, OfTheReadAheadAndTheWritesEndsAlike) {
                     " read ahead from " + std::to_string(start) + " to " + std::to_string(end));
         ++orders;
       }
-    }
   }
   FaultyFileSystem held;
   held.Schedule().Hold(0, ReadAheadSchedule::kUntilWriterWaits, counting.Schedule().CallsAhead());

@@ -57,8 +57,8 @@ const Message kSorted{MessageIcon::Information, "Sort Success",
 TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
   int faults = 0;
   // Execute saves twice (the input list, then the output name) before the operation writes.
-  for (const StepFaults& step : kWriteSteps) {
-    for (const int nth : {1, 2}) {
+  for (const StepFaults& step : kWriteSteps)
+    for (const int nth : {1, 2})
       for (const int error : step.Errors) {
         SCOPED_TRACE(std::string(step.What) + " call " + std::to_string(nth));
         EXPECT_EQ(Execute(step.Step, nth, error), std::vector{kSorted});
@@ -67,8 +67,6 @@ TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
         EXPECT_EQ(m_ui.Folder.Entries(), std::vector<std::string>{"Fleetwright.ini"});
         ++faults;
       }
-    }
-  }
   std::cout << "[ faults   ] settings file save: " << faults << " injected\n";
 }
 
