@@ -7,6 +7,7 @@ namespace fw::test {
 namespace {
 
 using Events = std::vector<std::string>;
+using Boxes = std::vector<Message>;
 
 class ExecuteTest : public DialogTestBase {
  protected:
@@ -22,13 +23,6 @@ class ExecuteTest : public DialogTestBase {
     m_view->SetText(DialogControl::txtFrom, from);
     m_view->SetText(DialogControl::txtTo, to);
   }
-  // The boxes shown, as "TITLE: TEXT".
-  std::vector<std::string> Boxes() const {
-    std::vector<std::string> boxes;
-    for (const Message& box : m_ui.Boxes.Shown)
-      boxes.push_back(box.Title + ": " + box.Text);
-    return boxes;
-  }
   bool m_frameShownWithBox = false;
 };
 
@@ -42,7 +36,8 @@ TEST_F(ExecuteTest, AnOperationRunsWithWaitTextsThenReportsAndReturnsToTheMainWi
   EXPECT_EQ(ReadBytes(aircraft), "AC#2,b\r\nAC#012,a\r\n");
   EXPECT_EQ(ReadBytes(aircraft + ".BAK"), "AC#5,a\r\nAC#2,b\r\n");
   EXPECT_EQ(ReadBytes(plans), "AC#012,x,1\r\n");
-  EXPECT_EQ(Boxes(), Events{"Aircraft # Change Success: 2 aircraft numbers successfully changed!"});
+  EXPECT_EQ(m_ui.Boxes.Shown, (Boxes{{MessageIcon::Information, "Aircraft # Change Success",
+                                      "2 aircraft numbers successfully changed!"}}));
   EXPECT_EQ(m_ui.Events, (Events{"busy", "box: Aircraft # Change Success", "default"}));
   // Each step of both files is painted at once, over the shown frame.
   ASSERT_EQ(m_view->WaitPaints.size(), 7u);
@@ -80,7 +75,8 @@ TEST_F(ExecuteTest, UnforeseenFailureIsReportedAfterTheFrameAndPointerAreRestore
   Open(Operation::SortFlightPlans, fs);
   Fill(m_ui.Folder.Write("fp.txt", "AC#1,a\r\n"), Path("sorted.txt"));
   m_dialog->cmdExecute_Click();
-  EXPECT_EQ(Boxes(), Events{"Error: Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire"});
+  EXPECT_EQ(m_ui.Boxes.Shown, (Boxes{{MessageIcon::Critical, "Error",
+                                      "Error in frmShowFiles:cmdExecute_Click\r\ndisk on fire"}}));
   EXPECT_EQ(m_ui.Events, (Events{"busy", "default", "box: Error"}));
   EXPECT_FALSE(m_frameShownWithBox);
   EXPECT_TRUE(m_view->Closed);
@@ -96,10 +92,11 @@ TEST_F(ExecuteTest, RefusedInputShowsTheWarningAndKeepsTheDialogOpen) {
   EXPECT_EQ(Input(), missing);
   Fill(m_ui.Folder.Write("in.txt", ""), "");
   m_dialog->cmdExecute_Click();
-  EXPECT_EQ(Boxes(), (Events{"Invalid Input File: The input file: \"" + missing +
-                                 "\" does not exist.  Please select a valid input file.",
-                             "Invalid Aircraft Number: Please enter the aircraft number to be "
-                             "changed."}));
+  EXPECT_EQ(m_ui.Boxes.Shown, (Boxes{{MessageIcon::Exclamation, "Invalid Input File",
+                                      "The input file: \"" + missing +
+                                          "\" does not exist.  Please select a valid input file."},
+                                     {MessageIcon::Exclamation, "Invalid Aircraft Number",
+                                      "Please enter the aircraft number to be changed."}}));
   EXPECT_EQ(m_ui.Events, (Events{"box: Invalid Input File", "box: Invalid Aircraft Number"}));
   EXPECT_EQ(m_mainShown, 0);
   EXPECT_FALSE(m_view->Closed);

@@ -12,19 +12,14 @@ TEST_F(BrowseTest, SortsReplaceTheNameOthersAddALinePerPickAndCancelKeepsIt) {
     std::deque<std::string> Picks;  // one click each; "" is Cancel
     std::string After;
   };
+  // Spaces alone are no list; any other list is added to untrimmed.
   const Case cases[] = {
       {Operation::SortFlightPlans, "C:\\old.txt", {"C:\\new.txt"}, "C:\\new.txt"},
-      {Operation::MergeAirports,
-       "",
-       {"C:\\a.txt", "C:\\b.txt", "C:\\a.txt"},
-       "C:\\a.txt\r\nC:\\b.txt\r\nC:\\a.txt"},
+      {Operation::MergeAirports, "", {"C:\\a", "C:\\b", "C:\\a"}, "C:\\a\r\nC:\\b\r\nC:\\a"},
       {Operation::ChangeACNumbers, "", {"C:\\ac.txt"}, "C:\\ac.txt"},
       {Operation::EvaluateFlightPlans, "C:\\a.txt", {""}, "C:\\a.txt"},
-      {Operation::MergeFlightPlans, "   ", {"C:\\a.txt"}, "C:\\a.txt"},  // spaces: empty
-      {Operation::MergeFlightPlans,
-       "C:\\a.txt\r\n",
-       {"C:\\b.txt"},
-       "C:\\a.txt\r\n\r\nC:\\b.txt"},  // used untrimmed
+      {Operation::MergeFlightPlans, "   ", {"C:\\a.txt"}, "C:\\a.txt"},
+      {Operation::MergeFlightPlans, "C:\\a\r\n", {"C:\\b"}, "C:\\a\r\n\r\nC:\\b"},
       {Operation::MergeFlightPlans, "\r\n", {"C:\\c.txt"}, "\r\n\r\nC:\\c.txt"},
   };
   for (const Case& c : cases) {

@@ -26,11 +26,9 @@ TEST_F(RememberTest, NamesComeBackForTheSameOperationOnly) {
     std::string Typed, Stored, Back;
   };
   const Case cases[] = {
-      {Operation::MergeFlightPlans, "A.txt\r\nB.txt\r\nC.txt", "MergeFPFiles=A.txt,B.txt,C.txt",
-       "A.txt\r\nB.txt\r\nC.txt"},
+      {Operation::MergeFlightPlans, "A.txt\r\nB\r\nC", "MergeFPFiles=A.txt,B,C", "A.txt\r\nB\r\nC"},
       {Operation::MergeAircraft, "A\r\n\r\nC\r\n", "MergeACFiles=A,,C,", "A\r\n\r\nC\r\n"},
-      {Operation::SortFlightPlans, "D:\\x,y.txt", "SortFPFile=D:\\x,y.txt",
-       "D:\\x\r\ny.txt"},  // no escaping
+      {Operation::SortFlightPlans, "D:\\x,y", "SortFPFile=D:\\x,y", "D:\\x\r\ny"},  // no escaping
       {Operation::MergeAirports, longList, "", longList}};
   Open(Operation::MergeFlightPlans);
   EXPECT_EQ(Input(), "") << "nothing saved yet";

@@ -32,9 +32,6 @@ unsigned ModeOf(const std::string& path) {
   return info.st_mode & 07777;
 }
 
-// A mode no new file gets by default (new files never get execute bits), so keeping it is seen.
-constexpr unsigned kUnusualMode = 0750;
-
 // Pieces are written a page at a time, with what is left over carried into the next piece's
 // write: pieces shorter than the rest of a page, empty ones and a last one left over all arrive.
 TEST(AtomicFileWriter, PiecesOfAnySizeFollowEachOtherWhole) {
@@ -57,19 +54,20 @@ TEST(AtomicFileWriter, PiecesOfAnySizeFollowEachOtherWhole) {
   EXPECT_TRUE(ReadBytes(target) == expected);
 }
 
-// A replaced file keeps its own mode; a new backup copy takes its source's.
+// A replaced file keeps its own mode; a new backup copy takes its source's. New files never get
+// execute bits, so 0750 is kept only when it is carried over.
 TEST(AtomicFileWriter, KeepsAnExistingTargetsPermissions) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows files have attributes, not mode bits; tests/windows checks those";
 #endif
   TempFolder folder;
   const std::string target = folder.Write("out.txt", "old\r\n");
-  fs::permissions(target, static_cast<fs::perms>(kUnusualMode));
+  fs::permissions(target, static_cast<fs::perms>(0750));
   ASSERT_TRUE(WriteFile(NativeFileSystem(), target, "new\r\n"));
-  EXPECT_EQ(ModeOf(target), kUnusualMode);
+  EXPECT_EQ(ModeOf(target), 0750u);
 
   ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), target, folder.Name("new.BAK")));
-  EXPECT_EQ(ModeOf(folder.Name("new.BAK")), kUnusualMode);
+  EXPECT_EQ(ModeOf(folder.Name("new.BAK")), 0750u);
   const std::string old = folder.Write("old.BAK", "an older copy\r\n");
   fs::permissions(old, static_cast<fs::perms>(0600));
   ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), target, old));

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -58,7 +57,7 @@ template <typename Table>
 void ExpectBuiltAsDesigned(QWidget* window, const Table& design, int widthTwips, int heightTwips) {
   EXPECT_EQ(window->size(), QSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)));
   EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
-  std::vector<std::pair<int, QString>> focusable;
+  QMap<int, QString> focusable;  // by tab index
   for (const ControlDesign& control : design) {
     SCOPED_TRACE(control.Name);
     auto* widget = window->findChild<QWidget*>(ToQString(control.Name));
@@ -66,31 +65,23 @@ void ExpectBuiltAsDesigned(QWidget* window, const Table& design, int widthTwips,
     EXPECT_EQ(widget->geometry(), ToPixels(control.Place));
     EXPECT_EQ(widget->isHidden(), control.Hidden);
     EXPECT_EQ(widget->toolTip(), ToQString(control.Tooltip));
-    QString caption;
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-      caption = button->text();
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-      caption = label->text();
-    else if (auto* frame = qobject_cast<QGroupBox*>(widget))
-      caption = frame->title();
-    EXPECT_EQ(caption, ToQString(control.Caption));
+    // A frame's caption is its title, any other's its text (none for a list or a cover).
+    const char* caption = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+    EXPECT_EQ(widget->property(caption).toString(), ToQString(control.Caption));
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
       EXPECT_FALSE(button->autoDefault() || button->isDefault()) << "no button answers Enter";
     }
     if (control.Tab >= 0)
-      focusable.emplace_back(control.Tab, widget->objectName());
+      focusable[control.Tab] = widget->objectName();
   }
-  std::sort(focusable.begin(), focusable.end());
-  QStringList expected, order;
-  for (const auto& [tab, name] : focusable)
-    expected << name;
+  const QStringList expected = focusable.values();
   QWidget* const first = window->findChild<QWidget*>(expected.front());
-  QWidget* widget = first;
-  do {
+  QStringList order{expected.front()};
+  for (QWidget* widget = first->nextInFocusChain(); widget != first;
+       widget = widget->nextInFocusChain()) {
     if (expected.contains(widget->objectName()) && !order.contains(widget->objectName()))
       order << widget->objectName();
-    widget = widget->nextInFocusChain();
-  } while (widget != first);
+  }
   EXPECT_EQ(order, expected) << "focus order";
 }
 

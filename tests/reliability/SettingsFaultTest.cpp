@@ -9,6 +9,7 @@
 #include "FaultInjection.h"
 #include "settings/SettingsFile.h"
 #include "support/FakeViews.h"
+#include "support/MessagePrinter.h"
 
 namespace fw::test {
 namespace {
@@ -50,50 +51,35 @@ class SettingsFaults : public ::testing::Test {
   std::string m_out = m_files.Name("out.txt");
 };
 
-auto Box(const Message& box) {
-  return std::tie(box.Icon, box.Title, box.Text);
-}
+const Message kSorted{MessageIcon::Information, "Sort Success",
+                      "Flight plans successfully sorted!"};
 
 TEST_F(SettingsFaults, AFailedSaveKeepsTheOldFileWholeAndShowsNothing) {
   int faults = 0;
   // Execute saves twice (the input list, then the output name) before the operation writes.
-  for (const StepFaults& step : kWriteSteps) {
-    for (const int nth : {1, 2}) {
+  for (const StepFaults& step : kWriteSteps)
+    for (const int nth : {1, 2})
       for (const int error : step.Errors) {
         SCOPED_TRACE(std::string(step.What) + " call " + std::to_string(nth));
-        const std::vector<Message> boxes = Execute(step.Step, nth, error);
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(Box(boxes[0]), std::make_tuple(MessageIcon::Information, "Sort Success",
-                                                 "Flight plans successfully sorted!"));
+        EXPECT_EQ(Execute(step.Step, nth, error), std::vector{kSorted});
         EXPECT_EQ(Saved(),
                   std::pair(nth == 1 ? "C:\\old.txt" : m_in, nth == 2 ? "C:\\old out.txt" : m_out));
         EXPECT_EQ(m_ui.Folder.Entries(), std::vector<std::string>{"Fleetwright.ini"});
         ++faults;
       }
-    }
-  }
   std::cout << "[ faults   ] settings file save: " << faults << " injected\n";
-  RecordProperty("faults_injected", faults);
 }
 
 TEST_F(SettingsFaults, AFailedReadShowsTheRoutinesBoxAndTheOperationStillRuns) {
   // Reads 1 and 2 load the two boxes when the dialog opens, 3 and 4 come before the two saves.
-  const struct {
-    int Read;
-    const char* Routine;
-    bool InputSaved;
-  } rows[] = {{1, "GetINIFile", true}, {3, "SaveINIFile", false}};
-  for (const auto& row : rows) {
+  for (const auto& [read, routine, inputSaved] :
+       {std::tuple{1, "GetINIFile", true}, std::tuple{3, "SaveINIFile", false}}) {
     for (const int error : kReadStep.Errors) {
-      SCOPED_TRACE(row.Routine);
-      const std::vector<Message> boxes = Execute(FileStep::ReadFile, row.Read, error);
-      ASSERT_EQ(boxes.size(), 2u);
-      EXPECT_EQ(Box(boxes[0]),
-                std::make_tuple(MessageIcon::Critical, "Error",
-                                "Error in frmShowFiles:" + std::string(row.Routine) + "\r\n" +
-                                    InjectedFault("cannot read", Ini(), error)));
-      EXPECT_EQ(boxes[1].Title, "Sort Success");
-      EXPECT_EQ(Saved(), std::pair(row.InputSaved ? m_in : "C:\\old.txt", m_out));
+      const Message failed{MessageIcon::Critical, "Error",
+                           "Error in frmShowFiles:" + std::string(routine) + "\r\n" +
+                               InjectedFault("cannot read", Ini(), error)};
+      EXPECT_EQ(Execute(FileStep::ReadFile, read, error), (std::vector{failed, kSorted}));
+      EXPECT_EQ(Saved(), std::pair(inputSaved ? m_in : "C:\\old.txt", m_out));
     }
   }
 }

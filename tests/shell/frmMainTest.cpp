@@ -76,13 +76,12 @@ TEST_F(MainWindowTest, WorldAIButtonConvertsTheListBesideTheProgramOrInAFolderTh
   m_window.Clicked(MainControl::cmdChangeWorldAIAircraft);
   EXPECT_EQ(m_ui.Files.FolderRequests.size(), 3u);
 
-  ASSERT_EQ(m_ui.Boxes.Shown.size(), 3u);
-  EXPECT_EQ(m_ui.Boxes.Shown[0],
-            (Message{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"}));
-  EXPECT_EQ(m_ui.Boxes.Shown[2].Icon, MessageIcon::Exclamation);
-  EXPECT_EQ(m_ui.Boxes.Shown[2].Text,
-            "Error in frmMain:cmdChangeWorldAIAircraft_Click(): cannot open \"" +
-                m_ui.Folder.Name("Airline Codes.txt") + "\": No such file or directory");
+  const Message success{MessageIcon::Information, "Success", "AC.txt File Successfully Created!"};
+  const Message failure{MessageIcon::Exclamation, "Error",
+                        "Error in frmMain:cmdChangeWorldAIAircraft_Click(): cannot open \"" +
+                            m_ui.Folder.Name("Airline Codes.txt") +
+                            "\": No such file or directory"};
+  EXPECT_EQ(m_ui.Boxes.Shown, (std::vector{success, success, failure}));
   EXPECT_TRUE(m_view.Visible);
 }
 

@@ -31,8 +31,4 @@ std::string FakeFileDialog::AskFolder(const std::string& title, const std::strin
   return NextAnswer(Answers);
 }
 
-AppContext FakeUi::App(FileSystem& fs) {
-  return AppContext{fs, Documents, Folder.Name(""), UserSettingsFolder};
-}
-
 }  // namespace fw::test

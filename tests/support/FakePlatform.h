@@ -58,7 +58,9 @@ class FakeBusyPointer final : public BusyPointer {
 class FakeUi {
  public:
   WindowServices Services() { return {Boxes, Files, Pointer}; }
-  AppContext App(FileSystem& fs = NativeFileSystem());
+  AppContext App(FileSystem& fs = NativeFileSystem()) {
+    return AppContext{fs, Documents, Folder.Name(""), UserSettingsFolder};
+  }
 
   // Pointer changes and boxes ("box: TITLE") in the order they happened.
   std::vector<std::string> Events;

@@ -5,9 +5,7 @@
 namespace fw::test {
 
 std::string InjectedFault(std::string_view what, std::string_view name, int error) {
-  const std::string reason =
-      error == 0 ? std::string("injected fault") : std::generic_category().message(error);
-  return std::string(what) + " " + Quoted(name) + ": " + reason;
+  return std::string(what) + " " + Quoted(name) + ": " + std::generic_category().message(error);
 }
 
 template <typename Inner>

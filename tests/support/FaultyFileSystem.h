@@ -14,20 +14,18 @@ namespace fw::test {
 enum class FileStep { ReadFile, CreateTempFile, LinkTempFile, Write, FlushAndClose, ReplaceTarget };
 
 // Passes every call to a real file system, except the one call of a step that the test chose to
-// fail: that call fails the way the operating system would, with `... "NAME": REASON`, the
-// reason being the system's text for the chosen error number (ENOSPC: disk full, EACCES, EISDIR:
-// the target is a folder, ENOENT: its folder vanished) or "injected fault".
-// A failing Write writes the first half of its bytes first, a failing FlushAndClose closes the
-// file first, so that a half-written temporary file is really on disk. Every call passes through
-// Schedule(), which can place a read ahead among the writer's calls and checks the rules of the
-// seam on threads.
+// fail: that call fails the way the operating system would, with `... "NAME": REASON`, REASON
+// being the system's text for the chosen error number. A failing Write
+// writes half its bytes first, a failing FlushAndClose closes the file first, so that a
+// half-written temporary file is really on disk. Every call passes through Schedule(), which can
+// place a read ahead among the writer's calls and checks the rules of the seam on threads.
 class FaultyFileSystem final : public FileSystem {
  public:
   explicit FaultyFileSystem(FileSystem& inner = NativeFileSystem()) : m_inner(inner) {}
 
-  // Makes the nth call (counted from 1) of step fail with the reason of errno value error, or
-  // "injected fault" for 0; nth 0 lets every call pass.
-  void FailAt(FileStep step, int nth, int error = 0) {
+  // Makes the nth call (counted from 1) of step fail with the reason of errno value error; nth 0
+  // lets every call pass.
+  void FailAt(FileStep step, int nth, int error) {
     m_failAt[Index(step)] = nth;
     m_error = error;
   }
@@ -69,8 +67,7 @@ class FaultyFileSystem final : public FileSystem {
   ReadAheadSchedule m_schedule;
 };
 
-// The description a failing step gives: what failed, the quoted name and the reason of error
-// ("injected fault" for 0).
-std::string InjectedFault(std::string_view what, std::string_view name, int error = 0);
+// The description a failing step gives: what failed, the quoted name and the reason of error.
+std::string InjectedFault(std::string_view what, std::string_view name, int error);
 
 }  // namespace fw::test

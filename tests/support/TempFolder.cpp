@@ -6,21 +6,17 @@
 #include <atomic>
 #include <fstream>
 #include <random>
-#include <sstream>
+#include <string>
 
 namespace fw::test {
 
 TempFolder::TempFolder() {
   static std::atomic<unsigned> counter{0};
   std::random_device random;
-  const auto base = std::filesystem::temp_directory_path();
-  for (;;) {
-    std::ostringstream name;
-    name << "fw-test-" << std::hex << random() << '-' << counter++;
-    m_path = base / name.str();
-    if (std::filesystem::create_directory(m_path))
-      break;
-  }
+  do {
+    m_path = std::filesystem::temp_directory_path() /
+             ("fw-test-" + std::to_string(random()) + '-' + std::to_string(counter++));
+  } while (!std::filesystem::create_directory(m_path));
 }
 
 TempFolder::~TempFolder() {
@@ -39,9 +35,8 @@ std::string TempFolder::Write(std::string_view file, std::string_view bytes) con
 
 std::vector<std::string> TempFolder::Entries() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
+  for (const auto& entry : std::filesystem::directory_iterator(m_path))
     names.push_back(entry.path().filename().string());
-  }
   std::sort(names.begin(), names.end());
   return names;
 }
