@@ -1,59 +1,7 @@
-// Any bytes read as a flight-plan or aircraft file: every entry (switched-off ones included)
-// becomes one record with the number a plain reading of its first field gives, every blank and
-// comment line lands in the gap of its run, in file order, or the reading stops at the first entry
-// without a number with a message that names its line; a byte-order mark is not read.
-#include <string>
-#include <vector>
-
-#include "FuzzGaps.h"
-#include "records/RecordFiles.h"
+// Any bytes read as a flight-plan or aircraft file (what must hold is in ReaderChecks.h).
+#include "ReaderChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-  using namespace fw::fuzz;
-  const std::string_view bytes = AsText(data, size);
-  // A gap and a record of an earlier file, which reading must keep.
-  constexpr std::string_view kEarlierGap = "//earlier";
-  fw::ACNumRecordList list;
-  list.Records = {{7, "AC#7,earlier"}};
-  list.Gaps = {{kEarlierGap, 0, true}};
-  const fw::Result<void> read = fw::ParseACNumLines(bytes, list, "fuzz.txt");
-  FW_FUZZ_CHECK(list.Files.size() == 1 && list.Files[0].FirstRecord == 1 &&
-                list.Files[0].FirstGap == 1 &&
-                list.Files[0].ByteOrderMark == (WithoutMark(bytes).size() != bytes.size()));
-
-  std::size_t expected = 1;
-  std::size_t lineNumber = 0;
-  std::vector<GapLine> gapLines{{0, kEarlierGap}};
-  for (const std::string_view line : ReferenceLines(WithoutMark(bytes))) {
-    ++lineNumber;
-    const ReferenceKind kind = ReferenceKindOf(line);
-    auto number = kind == ReferenceKind::Comment ? ReferenceSwitchedOff(line) : std::nullopt;
-    if (kind != ReferenceKind::Entry && !number) {
-      gapLines.push_back({expected, line});
-      continue;
-    }
-    const std::string_view field = ReferenceFirstField(line);
-    if (kind == ReferenceKind::Entry && field.size() > 3)
-      number = ReferenceAircraftNumber(field.substr(3));
-    if (!number) {
-      FW_FUZZ_CHECK(!read.ok());
-      FW_FUZZ_CHECK(read.error().Message.starts_with("line " + std::to_string(lineNumber) +
-                                                     " of \"fuzz.txt\": "));
-      // The records and gaps before the bad line stay appended.
-      FW_FUZZ_CHECK(list.Records.size() == expected);
-      CheckGaps(list.Gaps, gapLines);
-      return 0;
-    }
-    FW_FUZZ_CHECK(expected < list.Records.size());
-    const fw::ACNumRecord& record = list.Records[expected];
-    // The line is the file's own bytes, not a copy.
-    FW_FUZZ_CHECK(record.Line.data() == line.data() && record.Line.size() == line.size());
-    FW_FUZZ_CHECK(record.ACNum == *number);
-    ++expected;
-  }
-  FW_FUZZ_CHECK(read.ok());
-  FW_FUZZ_CHECK(list.Records.size() == expected);
-  FW_FUZZ_CHECK(list.Records.front().Line == "AC#7,earlier");
-  CheckGaps(list.Gaps, gapLines);
+  fw::fuzz::CheckACNumLines(fw::fuzz::AsText(data, size));
   return 0;
 }

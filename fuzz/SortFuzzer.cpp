@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BlockChecks.h"
 #include "FuzzCheck.h"
 #include "SortReference.h"
 #include "records/Layout.h"
@@ -92,39 +93,7 @@ void CheckBlocks(Input in) {
     numbers.push_back({byte % 8, {&content[i], 1}});
     airports.push_back({{&content[i], 1}, {Positions() + i, 1}});
   }
-  std::vector<ACNumRecord> expectedNumbers = numbers;
-  std::vector<APRecord> expectedAirports = airports;
-  std::vector<std::string_view> seenLines;
-  std::vector<std::string_view> seenIds;
-  for (std::size_t i = 0; i < numbers.size() && blocks.size() > 1; ++i) {
-    auto seen = [](std::vector<std::string_view>& keys, std::string_view key) {
-      if (std::find(keys.begin(), keys.end(), key) != keys.end())
-        return true;
-      keys.push_back(key);
-      return false;
-    };
-    if (seen(seenLines, numbers[i].Line))
-      expectedNumbers[i].Line = {numbers[i].Line.data(), 0};
-    if (seen(seenIds, airports[i].APID))
-      expectedAirports[i].APID = {};
-  }
-  for (const fw::Block& block : blocks) {
-    auto first = static_cast<std::ptrdiff_t>(block.First);
-    auto end = static_cast<std::ptrdiff_t>(block.End);
-    std::stable_sort(expectedNumbers.begin() + first, expectedNumbers.begin() + end,
-                     [](const auto& a, const auto& b) { return a.ACNum < b.ACNum; });
-    std::stable_sort(expectedAirports.begin() + first, expectedAirports.begin() + end,
-                     [](const auto& a, const auto& b) { return fw::TextLess(a.APID, b.APID); });
-  }
-  fw::ArrangeBlocks(numbers, blocks);
-  fw::ArrangeBlocks(airports, blocks);
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    FW_FUZZ_CHECK(numbers[i].ACNum == expectedNumbers[i].ACNum);
-    FW_FUZZ_CHECK(numbers[i].Line.data() == expectedNumbers[i].Line.data());
-    FW_FUZZ_CHECK(numbers[i].Line.size() == expectedNumbers[i].Line.size());
-    FW_FUZZ_CHECK(airports[i].Line.data() == expectedAirports[i].Line.data());
-    FW_FUZZ_CHECK(airports[i].APID == expectedAirports[i].APID);
-  }
+  fw::fuzz::CheckArrangedBlocks(std::move(numbers), std::move(airports), blocks);
 }
 
 }  // namespace
