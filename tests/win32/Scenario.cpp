@@ -315,6 +315,9 @@ void CheckWorldAI(Driver& driver, const Setting& setting) {
   Write(elsewhere / "Aircraft Codes.txt", "AB1,Alpha Jet\r\n");
   Write(elsewhere / "Airline Codes.txt", "QQQ,Quebec Air\r\n");
   Write(elsewhere / "AddToAircraft.txt", "b ai QQQ XY9\"\r\n");
+  Browse(driver, window, button, L"");
+  driver.Check(driver.WaitUntilEnabled(window) && !fs::exists(elsewhere / "AC.txt"),
+               "without a list beside the program a cancelled folder question converts nothing");
   const HWND folders = Browse(driver, window, button, elsewhere.wstring());
   driver.CheckText(CloseBox(driver, window, folders), L"Success: AC.txt File Successfully Created!",
                    "the list in the folder chosen is converted");
