@@ -20,7 +20,7 @@ std::string ReadWithWindows(const char* section, const char* key, const std::str
 }
 
 // Each side reads what the other wrote: names in the code page, a list's commas, an empty value,
-// one key in two sections.
+// one key in two sections, names in any case.
 TEST(WindowsSettingsFile, WindowsAndTheProgramReadWhatTheOtherWrote) {
   struct Value {
     const char* Section;
@@ -46,6 +46,7 @@ TEST(WindowsSettingsFile, WindowsAndTheProgramReadWhatTheOtherWrote) {
     EXPECT_EQ(ReadWithWindows(value.Section, value.Key, saved), value.Text) << value.Key;
     EXPECT_EQ(read.value().Get(value.Section, value.Key), value.Text) << value.Key;
   }
+  EXPECT_EQ(read.value().Get("outputfiles", "sortfpfile"), "D:\\Traffic\\FPAll.txt");
   // Lines end as the settings calls end them.
   const std::string bytes = test::ReadBytes(saved);
   for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
