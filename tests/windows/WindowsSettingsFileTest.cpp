@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cerrno>
 #include <string>
 
@@ -22,12 +23,7 @@ std::string ReadWithWindows(const char* section, const char* key, const std::str
 // Each side reads what the other wrote: names in the code page, a list's commas, an empty value,
 // one key in two sections, names in any case.
 TEST(WindowsSettingsFile, WindowsAndTheProgramReadWhatTheOtherWrote) {
-  struct Value {
-    const char* Section;
-    const char* Key;
-    const char* Text;
-  };
-  const Value values[] = {
+  const std::array<const char*, 3> values[] = {
       {"InputFiles", "MergeFPFiles", "D:\\Traffic\\FP1.txt,D:\\Vols \xe9t\xe9\\FP 2.txt,,"},
       {"OutputFiles", "SortFPFile", "D:\\Traffic\\FPAll.txt"},
       {"InputFiles", "SortFPFile", ""}};
@@ -35,16 +31,16 @@ TEST(WindowsSettingsFile, WindowsAndTheProgramReadWhatTheOtherWrote) {
   const std::string saved = folder.Name("Fleetwright.ini");
   const std::string written = folder.Name("Windows.ini");
   SettingsFile settings;
-  for (const Value& value : values) {
-    settings.Set(value.Section, value.Key, value.Text);
-    ASSERT_TRUE(WritePrivateProfileStringA(value.Section, value.Key, value.Text, written.c_str()));
+  for (const auto& [section, key, text] : values) {
+    settings.Set(section, key, text);
+    ASSERT_TRUE(WritePrivateProfileStringA(section, key, text, written.c_str()));
   }
   ASSERT_TRUE(settings.Save(NativeFileSystem(), saved));
   const Result<SettingsFile> read = SettingsFile::Load(NativeFileSystem(), written);
   ASSERT_TRUE(read);
-  for (const Value& value : values) {
-    EXPECT_EQ(ReadWithWindows(value.Section, value.Key, saved), value.Text) << value.Key;
-    EXPECT_EQ(read.value().Get(value.Section, value.Key), value.Text) << value.Key;
+  for (const auto& [section, key, text] : values) {
+    EXPECT_EQ(ReadWithWindows(section, key, saved), text) << key;
+    EXPECT_EQ(read.value().Get(section, key), text) << key;
   }
   EXPECT_EQ(read.value().Get("outputfiles", "sortfpfile"), "D:\\Traffic\\FPAll.txt");
   // Lines end as the settings calls end them.
