@@ -123,11 +123,6 @@ void CheckMainWindow(Driver& driver, const Setting& setting) {
                    Driver::Text(tip) ==
                        WideFromCore(kMainDesign[static_cast<int>(cmdMergeFlightPlans)].Tooltip),
                "resting the pointer on a button in a frame shows its tooltip");
-
-  Driver::Click(Find(window, cmdHelp));
-  driver.Check(setting.Opened.size() == 1 &&
-                   WideFromCore(setting.Opened[0]) == (setting.Program / "ReadMe.htm").wstring(),
-               "the help button opens the program's ReadMe.htm");
 }
 
 // One use of an operation: its input files, what it leaves on disk and what it says.
