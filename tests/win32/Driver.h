@@ -22,7 +22,7 @@ using namespace std::chrono_literals;
 
 class Driver {
  public:
-  // Records and prints a check, with the windows on the screen when it fails; returns condition.
+  // Records and prints a check; returns condition.
   bool Check(bool condition, std::string_view what);
   // Checks that actual is expected; prints both when they differ.
   bool CheckText(std::wstring_view actual, std::wstring_view expected, std::string_view what);
