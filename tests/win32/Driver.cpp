@@ -37,26 +37,12 @@ std::string Utf8(std::wstring_view text) {
   return {utf8.begin(), utf8.end()};
 }
 
-// Prints a visible window of this process, to tell what was on the screen when a check failed.
-bool Describe(HWND window) {
-  if (IsOurs(window)) {
-    // The title as stored: asking the window could hang with its thread.
-    wchar_t title[256] = {};
-    InternalGetWindowText(window, title, 256);
-    std::printf("  window %s \"%s\"%s\n", Utf8(ClassName(window)).c_str(), Utf8(title).c_str(),
-                IsWindowEnabled(window) ? "" : " (disabled)");
-  }
-  return false;
-}
-
 }  // namespace
 
 bool Driver::Check(bool condition, std::string_view what) {
   (condition ? m_passed : m_failed)++;
   std::printf("%s: %.*s\n", condition ? "ok" : "FAILED", static_cast<int>(what.size()),
               what.data());
-  if (!condition)
-    FindWindowWhere(nullptr, Describe);
   std::fflush(stdout);
   return condition;
 }

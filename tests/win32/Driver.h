@@ -22,10 +22,7 @@ using namespace std::chrono_literals;
 
 class Driver {
  public:
-  // Waits give up after timeout.
-  explicit Driver(std::chrono::milliseconds timeout = 10s) : m_timeout(timeout) {}
-
-  // Records and prints a check, with the windows on the screen when it fails; returns condition.
+  // Records and prints a check; returns condition.
   bool Check(bool condition, std::string_view what);
   // Checks that actual is expected; prints both when they differ.
   bool CheckText(std::wstring_view actual, std::wstring_view expected, std::string_view what);
@@ -70,7 +67,8 @@ class Driver {
   static void PointAt(HWND window);
 
  private:
-  std::chrono::milliseconds m_timeout;
+  // Waits give up after it.
+  const std::chrono::milliseconds m_timeout = 10s;
   int m_passed = 0;
   int m_failed = 0;
 };

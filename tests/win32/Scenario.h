@@ -7,9 +7,7 @@ namespace fw::win32::test {
 // What the scenario works with besides the program's windows.
 struct Setting {
   std::filesystem::path Screenshots;
-  std::filesystem::path Work;              // an empty folder for the run's files
-  std::filesystem::path Program;           // the empty folder the program takes for its own
-  const std::vector<std::string>& Opened;  // the documents the program asked the desktop to open
+  std::filesystem::path Work;  // an empty folder for the run's files
   // Reading a file named slow.txt signals GateReached, then waits for GateOpen.
   HANDLE GateReached;
   HANDLE GateOpen;

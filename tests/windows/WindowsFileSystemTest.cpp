@@ -41,28 +41,21 @@ auto WhileHeldForAMoment(const std::string& file, const Step& step) {
   return result;
 }
 
-TEST(WindowsNativeFileSystem, AHiddenTargetStaysHiddenAndANewCopyOfItIsHidden) {
+// A hidden target stays hidden, and so does a copy of it. Replacing the target, or removing the
+// temporary file after a failure, waits for a program that holds the file just then.
+TEST(WindowsNativeFileSystem, KeepsAHiddenFileHiddenAndWaitsForAFileHeldForAMoment) {
   test::TempFolder folder;
   const std::string target = folder.Write("fp.txt", "old\r\n");
   ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
-  ASSERT_TRUE(WriteFile(target, "new\r\n"));
+  const Result<void> written =
+      WhileHeldForAMoment(target, [&] { return WriteFile(target, "new\r\n"); });
+  ASSERT_TRUE(written) << written.error().Message;
   EXPECT_EQ(test::ReadBytes(target), "new\r\n");
   EXPECT_TRUE(IsHidden(target));
   ASSERT_TRUE(CopyFileAtomically(NativeFileSystem(), target, target + ".BAK"));
   EXPECT_TRUE(IsHidden(target + ".BAK"));
   ASSERT_TRUE(WriteFile(folder.Name("plain.txt"), "x"));
   EXPECT_FALSE(IsHidden(folder.Name("plain.txt")));
-}
-
-// Replacing the target, or removing the temporary file after a failure, waits for a program that
-// holds the file just then.
-TEST(WindowsNativeFileSystem, AFileHeldForAMomentIsReplacedOrRemovedOnceLetGo) {
-  test::TempFolder folder;
-  const std::string target = folder.Write("fp.txt", "old\r\n");
-  const Result<void> written =
-      WhileHeldForAMoment(target, [&] { return WriteFile(target, "new\r\n"); });
-  ASSERT_TRUE(written) << written.error().Message;
-  EXPECT_EQ(test::ReadBytes(target), "new\r\n");
 
   auto file = NativeFileSystem().CreateTempFile(target, {});
   ASSERT_TRUE(file && NativeFileSystem().FlushAndClose(file.value()));
@@ -70,7 +63,7 @@ TEST(WindowsNativeFileSystem, AFileHeldForAMomentIsReplacedOrRemovedOnceLetGo) {
     NativeFileSystem().Discard(file.value());
     return true;
   });
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fp.txt"});
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"fp.txt", "fp.txt.BAK", "plain.txt"}));
 }
 
 }  // namespace

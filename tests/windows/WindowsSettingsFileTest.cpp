@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cerrno>
 #include <string>
 
@@ -12,8 +13,6 @@
 namespace fw {
 namespace {
 
-constexpr const char* kInputList = "D:\\Traffic\\FP1.txt,D:\\Vols \xe9t\xe9\\FP 2.txt,,";
-
 // A value as GetPrivateProfileStringA gives it to the program: at most 1022 characters.
 std::string ReadWithWindows(const char* section, const char* key, const std::string& file) {
   char buffer[1023];
@@ -21,36 +20,33 @@ std::string ReadWithWindows(const char* section, const char* key, const std::str
       buffer, GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, file.c_str()));
 }
 
-TEST(WindowsSettingsFile, WindowsReadsWhatTheProgramSaved) {
+// Each side reads what the other wrote: names in the code page, a list's commas, an empty value,
+// one key in two sections, names in any case.
+TEST(WindowsSettingsFile, WindowsAndTheProgramReadWhatTheOtherWrote) {
+  const std::array<const char*, 3> values[] = {
+      {"InputFiles", "MergeFPFiles", "D:\\Traffic\\FP1.txt,D:\\Vols \xe9t\xe9\\FP 2.txt,,"},
+      {"OutputFiles", "SortFPFile", "D:\\Traffic\\FPAll.txt"},
+      {"InputFiles", "SortFPFile", ""}};
   test::TempFolder folder;
-  const std::string file = folder.Name("Fleetwright.ini");
+  const std::string saved = folder.Name("Fleetwright.ini");
+  const std::string written = folder.Name("Windows.ini");
   SettingsFile settings;
-  settings.Set("InputFiles", "MergeFPFiles", kInputList);
-  settings.Set("OutputFiles", "MergeFPFile", "D:\\Traffic\\FPAll.txt");
-  settings.Set("InputFiles", "SortFPFile", "");
-  ASSERT_TRUE(settings.Save(NativeFileSystem(), file));
-  EXPECT_EQ(ReadWithWindows("InputFiles", "MergeFPFiles", file), kInputList);
-  EXPECT_EQ(ReadWithWindows("OutputFiles", "MergeFPFile", file), "D:\\Traffic\\FPAll.txt");
-  EXPECT_EQ(ReadWithWindows("InputFiles", "SortFPFile", file), "");
+  for (const auto& [section, key, text] : values) {
+    settings.Set(section, key, text);
+    ASSERT_TRUE(WritePrivateProfileStringA(section, key, text, written.c_str()));
+  }
+  ASSERT_TRUE(settings.Save(NativeFileSystem(), saved));
+  const Result<SettingsFile> read = SettingsFile::Load(NativeFileSystem(), written);
+  ASSERT_TRUE(read);
+  for (const auto& [section, key, text] : values) {
+    EXPECT_EQ(ReadWithWindows(section, key, saved), text) << key;
+    EXPECT_EQ(read.value().Get(section, key), text) << key;
+  }
+  EXPECT_EQ(read.value().Get("outputfiles", "sortfpfile"), "D:\\Traffic\\FPAll.txt");
   // Lines end as the settings calls end them.
-  const std::string bytes = test::ReadBytes(file);
+  const std::string bytes = test::ReadBytes(saved);
   for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
     EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << "a line ends in a lone LF at " << at;
-}
-
-TEST(WindowsSettingsFile, TheProgramReadsWhatWindowsWrote) {
-  test::TempFolder folder;
-  const std::string file = folder.Name("Fleetwright.ini");
-  ASSERT_TRUE(
-      WritePrivateProfileStringA("OutputFiles", "SortAPFile", "C:\\a p\\out.txt", file.c_str()));
-  ASSERT_TRUE(
-      WritePrivateProfileStringA("InputFiles", "ChangeACNumsFiles", kInputList, file.c_str()));
-  ASSERT_TRUE(WritePrivateProfileStringA("InputFiles", "SortAPFile", "C:\\in.txt", file.c_str()));
-  const Result<SettingsFile> settings = SettingsFile::Load(NativeFileSystem(), file);
-  ASSERT_TRUE(settings);
-  EXPECT_EQ(settings.value().Get("InputFiles", "ChangeACNumsFiles"), kInputList);
-  EXPECT_EQ(settings.value().Get("InputFiles", "SortAPFile"), "C:\\in.txt");
-  EXPECT_EQ(settings.value().Get("outputfiles", "sortapfile"), "C:\\a p\\out.txt");
 }
 
 // A program folder that cannot be written to (under Program Files, say) sends the settings to
