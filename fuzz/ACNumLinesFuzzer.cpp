@@ -2,6 +2,7 @@
 #include "ReaderChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-  fw::fuzz::CheckACNumLines(fw::fuzz::AsText(data, size));
+  // The checks are the point; how the reading went is for the tests that call them too.
+  (void)fw::fuzz::CheckACNumLines(fw::fuzz::AsText(data, size));
   return 0;
 }
