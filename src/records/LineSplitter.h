@@ -67,10 +67,6 @@ std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
   };
   const char* at = begin;
   for (; end - at >= 64; at += 64) {
-    // The processor's own fetching ahead stops at the end of each 4 KiB page: a hint keeps the
-    // bytes coming across pages.
-    if (end - at > 1024)
-      __builtin_prefetch(at + 1024);
     for (std::uint64_t mask = detail::LineEndMask64(at); mask != 0; mask &= mask - 1) {
       if (!endLine(at + std::countr_zero(mask)))
         return number;
