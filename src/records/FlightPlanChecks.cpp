@@ -229,7 +229,6 @@ std::optional<std::int32_t> EntryNumber(std::string_view line) {
 bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, ProblemList& problems) {
   entry.Destinations.clear();
   entry.Times.clear();
-  entry.Registration = {};
   const std::optional<std::int32_t> number = EntryNumber(line);
   if (!number) {
     problems.Add(Severity::Error, NoNumberText(line));
@@ -251,8 +250,8 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
     ++at;
     return Trimmed(field);
   };
-  (void)next();
-  entry.Registration = next();
+  (void)next();  // the number, read above
+  (void)next();  // the registration: FlightPlanCopies follows it
   const std::string_view percentage = next();
   const std::string_view periodField = next();
   const std::string_view rule = next();

@@ -14,7 +14,6 @@ namespace fw {
 // from line to line, so that the room is made once.
 struct FlightPlanEntry {
   std::int32_t Number = 0;
-  std::string_view Registration;
   std::vector<std::string_view> Destinations;  // of each complete leg, in order
   std::vector<std::int64_t> Times;             // departure and arrival of each, in the period
   std::vector<std::string_view> Fields;        // the line's, as they stand

@@ -6,7 +6,6 @@
 // copies of earlier lines, through the entries both halves handed over; what the checks found on
 // copies is then dropped, as copies are checked as the lines they repeat.
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
 #include <span>
