@@ -1,5 +1,7 @@
 #include "records/FlightPlanCopies.h"
 
+#include <algorithm>
+#include <bit>
 #include <functional>
 
 #include "records/Texts.h"
@@ -11,25 +13,90 @@ FlightPlanCopies::Key FlightPlanCopies::KeyOf(std::string_view line) {
   const std::string_view rest =
       comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
   const std::string_view registration = TrimSpaces(rest.substr(0, rest.find(',')));
-  return {registration, std::hash<std::string_view>{}(registration)};
+  const std::uint64_t hash = std::hash<std::string_view>{}(registration);
+  return {registration, static_cast<std::uint32_t>(hash ^ hash >> 32)};
 }
 
-FlightPlanCopies::Use FlightPlanCopies::Note(std::string_view line, const Key& key,
-                                             LinePlace here) {
-  const std::string_view registration = key.Registration;
-  const auto [first, isNew] = m_first.InsertHashed(registration, key.Hash, FirstUse{here, line});
-  if (isNew)
-    return {registration, std::nullopt, std::nullopt};
-  const LinePlace earlier = first->At;
-  if (earlier.File == here.File && first->Line == line)
-    return {registration, earlier.Line, std::nullopt};
-  const auto [copy, isNewLine] = m_shared.Insert(line, here);
-  if (!isNewLine && copy->File == here.File)
-    return {registration, copy->Line, std::nullopt};
-  *copy = here;
+void FlightPlanCopies::Add(Entries entries, std::uint32_t file, std::uint64_t before,
+                           const char* end) {
+  const std::uint64_t first = m_entries;
+  m_entries += entries.size();
+  m_parts.push_back(Part{std::move(entries), file, before, end, first});
+}
+
+void FlightPlanCopies::Reserve() {
+  const std::size_t wanted = std::bit_ceil(static_cast<std::size_t>(m_entries) * 2 + 16);
+  if (wanted <= m_slots.size())
+    return;
+  std::vector<Slot, LargeBlockAllocator<Slot>> slots(wanted);
+  for (const Slot& slot : m_slots) {
+    if (slot.Place == 0)
+      continue;
+    std::size_t at = slot.Hash & (wanted - 1);
+    while (slots[at].Place != 0)
+      at = (at + 1) & (wanted - 1);
+    slots[at] = slot;
+  }
+  m_slots = std::move(slots);
+  m_mask = wanted - 1;
+}
+
+std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::uint64_t index) const {
+  const auto after =
+      std::upper_bound(m_parts.begin(), m_parts.end(), index,
+                       [](std::uint64_t k, const Part& part) { return k < part.First; });
+  const Part& part = *(after - 1);
+  return EntryAt(static_cast<std::size_t>(after - 1 - m_parts.begin()),
+                 static_cast<std::size_t>(index - part.First));
+}
+
+std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::size_t part,
+                                                                 std::size_t at) const {
+  const Part& whole = m_parts[part];
+  const Entry& entry = whole.Held[at];
+  const char* const end =
+      std::find_if(entry.Line, whole.End, [](char c) { return c == '\r' || c == '\n'; });
+  return {LinePlace{whole.File, whole.Before + entry.Number},
+          std::string_view(entry.Line, static_cast<std::size_t>(end - entry.Line))};
+}
+
+std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, std::size_t at) {
+  const std::uint32_t hash = m_parts[part].Held[at].Hash;
+  std::optional<std::pair<LinePlace, std::string_view>> here;
+  std::string_view registration;
+  std::pair<LinePlace, std::string_view> earlier;
+  for (std::size_t probe = hash & m_mask;; probe = (probe + 1) & m_mask) {
+    Slot& slot = m_slots[probe];
+    if (slot.Place == 0) {
+      slot = Slot{hash, static_cast<std::uint32_t>(m_parts[part].First + at + 1)};
+      return std::nullopt;
+    }
+    if (slot.Hash != hash)
+      continue;
+    if (!here) {
+      here = EntryAt(part, at);
+      registration = KeyOf(here->second).Registration;
+    }
+    earlier = EntryAt(std::uint64_t{slot.Place} - 1);
+    if (KeyOf(earlier.second).Registration == registration)
+      break;
+  }
+  const auto [place, line] = *here;
+  Use use{place, line, registration, std::nullopt, std::nullopt};
+  if (earlier.first.File == place.File && earlier.second == line) {
+    use.Copy = earlier.first.Line;
+    return use;
+  }
+  const auto [copy, isNewLine] = m_shared.Insert(line, place);
+  if (!isNewLine && copy->File == place.File) {
+    use.Copy = copy->Line;
+    return use;
+  }
+  *copy = place;
   if (registration.empty())
-    return {registration, std::nullopt, std::nullopt};
-  return {registration, std::nullopt, earlier};
+    return std::nullopt;
+  use.Shared = earlier.first;
+  return use;
 }
 
 }  // namespace fw

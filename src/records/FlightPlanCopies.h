@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "platform/LargeBlocks.h"
 #include "records/FlatMap.h"
 
 namespace fw {
@@ -18,43 +20,90 @@ struct LinePlace {
 // Follows the registrations of a set's flight-plan entries, file after file and line after line:
 // which entries repeat an earlier line of their file, and which share a registration with an
 // earlier entry. Only entries of one registration can be equal, so a line is looked up among
-// earlier lines only when its registration was seen before: one hash look-up for most lines.
-// Entries of different registrations never meet, so the registrations can be shared out by
-// their hash among followers that run at once, each seeing its own in file order.
+// earlier lines only when its registration was seen before: one probe of a small slot for most
+// lines, which never reads the line itself. Entries of different registrations never meet, so
+// the registrations can be shared out by their hash among followers that run at once, each
+// seeing its own in file order.
 class FlightPlanCopies {
  public:
-  explicit FlightPlanCopies(std::size_t expectedEntries = 0) : m_first(expectedEntries) {}
-
   // An entry's registration (its second field without surrounding spaces) and its hash.
   struct Key {
     std::string_view Registration;
-    std::uint64_t Hash = 0;
+    std::uint32_t Hash = 0;
   };
 
   // The key of a flight-plan entry's line.
   static Key KeyOf(std::string_view line);
 
-  // Which of two followers follows the entries of key.
-  static unsigned HalfOf(const Key& key) { return static_cast<unsigned>(key.Hash >> 63); }
+  // Which of two followers follows the entries of a registration of that hash.
+  static unsigned HalfOf(std::uint32_t hash) { return hash >> 31; }
+
+  // An entry handed to a follower: where its line starts, its number within its part of the
+  // file, and its key's hash. Small, as there is one for each entry of every file of the set.
+  struct Entry {
+    const char* Line = nullptr;
+    std::uint32_t Number = 0;
+    std::uint32_t Hash = 0;
+  };
+  using Entries = std::vector<Entry, LargeBlockAllocator<Entry>>;
+
+  // Takes the entries of the next part of a file, in line order: the part ends at `end`, and its
+  // lines are numbered from after `before` lines of the file. Kept to the last file, as later
+  // entries refer to earlier ones.
+  void Add(Entries entries, std::uint32_t file, std::uint64_t before, const char* end);
 
   struct Use {
+    LinePlace Here;
+    std::string_view Line;
     std::string_view Registration;      // the second field without surrounding spaces
     std::optional<std::uint64_t> Copy;  // the earlier line of the file that the entry repeats
     std::optional<LinePlace> Shared;    // else an earlier entry of its (non-empty) registration
   };
 
-  // Starts fetching from memory what noting an entry of key will look at; returns at once.
-  void Fetch(const Key& key) const { m_first.Fetch(key.Hash); }
-
-  // What is known of the entry on line `here`, of the given key, from the entries noted before it.
-  Use Note(std::string_view line, const Key& key, LinePlace here);
+  // Follows the entries added since the last call, in order, and calls found(use) for each that
+  // repeats a line or shares a registration.
+  template <typename Found>
+  void FollowNew(Found&& found) {
+    Reserve();
+    // Each entry's slot is fetched a few entries before it is looked up, so that the look-ups
+    // wait for memory together rather than one after another.
+    constexpr std::size_t kAhead = 8;
+    for (; m_followed < m_parts.size(); ++m_followed) {
+      const Entries& entries = m_parts[m_followed].Held;
+      for (std::size_t at = 0; at < entries.size(); ++at) {
+        if (at + kAhead < entries.size())
+          __builtin_prefetch(&m_slots[entries[at + kAhead].Hash & m_mask]);
+        if (const std::optional<Use> use = Note(m_followed, at))
+          found(*use);
+      }
+    }
+  }
 
  private:
-  struct FirstUse {
-    LinePlace At;
-    std::string_view Line;
+  struct Part {
+    Entries Held;
+    std::uint32_t File = 0;
+    std::uint64_t Before = 0;
+    const char* End = nullptr;
+    std::uint64_t First = 0;  // the index of its first entry among all entries
   };
-  FlatMap<std::string_view, FirstUse> m_first;
+  struct Slot {
+    std::uint32_t Hash = 0;
+    std::uint32_t Place = 0;  // 1 + the index of the registration's first entry; 0: empty
+  };
+
+  std::optional<Use> Note(std::size_t part, std::size_t at);
+  // Makes room for every entry added, so that the table never grows while entries are followed.
+  void Reserve();
+  // The entry of that index among all entries, its place and its line.
+  std::pair<LinePlace, std::string_view> EntryAt(std::uint64_t index) const;
+  std::pair<LinePlace, std::string_view> EntryAt(std::size_t part, std::size_t at) const;
+
+  std::vector<Part> m_parts;
+  std::size_t m_followed = 0;  // the parts followed
+  std::uint64_t m_entries = 0;
+  std::vector<Slot, LargeBlockAllocator<Slot>> m_slots;
+  std::size_t m_mask = 0;
   // The lines of entries whose registration an earlier entry had, each with its last place.
   FlatMap<std::string_view, LinePlace> m_shared;
 };

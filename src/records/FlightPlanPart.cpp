@@ -7,6 +7,39 @@
 #include "records/LineKinds.h"
 
 namespace fw {
+namespace {
+
+// Below this size a flight-plan file is not worth a second thread.
+constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
+// Every line end of a part but its last lies within this many bytes of its start.
+constexpr std::size_t kMostPartBytes = std::size_t{1} << 31;
+
+// Where the line that goes on at bytes[at] ends, past its line end; the end of bytes for the last.
+std::size_t AfterLineEnd(std::string_view bytes, std::size_t at) {
+  const auto end = std::find_if(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(),
+                                [](char c) { return c == '\r' || c == '\n'; });
+  if (end == bytes.end())
+    return bytes.size();
+  const auto after = static_cast<std::size_t>(end - bytes.begin()) + 1;
+  return *end == '\r' && after < bytes.size() && bytes[after] == '\n' ? after + 1 : after;
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitIntoParts(std::string_view bytes) {
+  if (bytes.size() < kParallelBytes)
+    return {bytes};
+  const std::size_t count = std::max<std::size_t>(2, bytes.size() / kMostPartBytes + 1);
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t k = 1; k <= count && start < bytes.size(); ++k) {
+    const std::size_t end =
+        k == count ? bytes.size() : AfterLineEnd(bytes, std::max(start, bytes.size() / count * k));
+    parts.push_back(bytes.substr(start, end - start));
+    start = end;
+  }
+  return parts;
+}
 
 void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   Problems.Line = number;
@@ -24,7 +57,8 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   }
   ++Entries;
   const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
-  ToFollow[FlightPlanCopies::HalfOf(key)].push_back(Followed{line, number, key});
+  ToFollow[FlightPlanCopies::HalfOf(key.Hash)].push_back(
+      FlightPlanCopies::Entry{line.data(), static_cast<std::uint32_t>(number), key.Hash});
   // The set's tables are asked about an entry only after the next entry's own checks, so that
   // what they look at is fetched from memory meanwhile.
   FlightPlanEntry& entry = m_entries[m_current];
@@ -63,7 +97,7 @@ void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
   if (m_tables.Airports == nullptr)
     return;
   for (const std::string_view airport : entry.Destinations) {
-    if (m_tables.Airports->Find(airport) != nullptr)
+    if (m_tables.Airports->Contains(airport))
       continue;
     // Once a line for each airport missing.
     if (const auto [last, isNew] = m_missingAirports.Insert(airport, Problems.Line);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/LargeBlocks.h"
+#include "records/AirportIds.h"
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
@@ -17,7 +17,7 @@ namespace fw {
 // lists no such file. Only read while flight plans are checked, by any number of threads.
 struct SetTables {
   const FlatMap<std::int32_t, bool, NumberHash>* Aircraft = nullptr;
-  const FlatMap<std::string_view, char>* Airports = nullptr;
+  const AirportIds* Airports = nullptr;
 };
 
 // The checks of each flight-plan entry of one part of a file: on its own, and against the set's
@@ -30,17 +30,11 @@ class FlightPlanPart {
     Problems.File = file;
   }
 
-  // Checks a line of the part, numbered from 1 in the part; lines come in file order. Some of
+  // Checks a line of the part, numbered from 1 in the part; lines come in file order, and a
+  // part holds fewer than 2^32 lines (see SplitIntoParts). Some of
   // the checks of an entry wait for the next entry: Finish does them after the last line.
   void Check(std::string_view line, std::uint64_t number);
   void Finish();
-
-  // An entry line, numbered as it was checked, for a follower of registrations.
-  struct Followed {
-    std::string_view Line;
-    std::uint64_t Number = 0;
-    FlightPlanCopies::Key Key;
-  };
 
   ProblemList Problems;
   std::uint64_t Entries = 0;
@@ -52,8 +46,8 @@ class FlightPlanPart {
   FlatMap<std::int32_t, char, NumberHash> Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
-  // The entry lines, in order, for each follower (FlightPlanCopies::HalfOf their key).
-  std::array<std::vector<Followed, LargeBlockAllocator<Followed>>, 2> ToFollow;
+  // The entries, in order, for each follower (FlightPlanCopies::HalfOf their hash).
+  std::array<FlightPlanCopies::Entries, 2> ToFollow;
 
  private:
   // Asks the set's tables about the entry (of line Problems.Line).
@@ -66,5 +60,9 @@ class FlightPlanPart {
   // Each airport missing from the airport files, with the last line that went to it.
   FlatMap<std::string_view, std::uint64_t> m_missingAirports;
 };
+
+// A flight-plan file cut at line ends into parts to be checked at once: two when it is large, and
+// more when it is so large that a part would have 2^31 lines; one for a small file.
+std::vector<std::string_view> SplitIntoParts(std::string_view bytes);
 
 }  // namespace fw

@@ -25,9 +25,6 @@
 namespace fw {
 namespace {
 
-// Below this size a flight-plan file is not worth a second thread.
-constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
-
 using Place = LinePlace;
 
 struct AircraftEntry {
@@ -96,46 +93,28 @@ class SetEvaluator {
     std::uint64_t Legs = 0;            // of the copies that have a number
   };
 
-  // The copies among the entries of one half of the registrations, followed through the parts
-  // of a file in order; each part's lines are numbered from after `before[k]` lines. The table
-  // of copies is made here, so that two threads lay theirs out at once.
-  Copies Follow(std::uint32_t file, unsigned half, std::span<const FlightPlanPart> parts,
-                std::span<const std::uint64_t> before) {
-    if (!m_copies[half]) {
-      std::size_t entries = 0;
-      for (const FlightPlanPart& part : parts)
-        entries += part.ToFollow[half].size();
-      m_copies[half].emplace(entries);
-    }
-    FlightPlanCopies& copies = *m_copies[half];
+  // The copies among the entries of one half of the registrations that were added since the
+  // last call, followed in order.
+  Copies Follow(std::uint32_t file, unsigned half) {
     Copies found;
-    // Each entry's slot is fetched a few entries before it is looked up, so that the look-ups
-    // wait for memory together rather than one after another.
-    constexpr std::size_t kAhead = 8;
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-      const auto& entries = parts[k].ToFollow[half];
-      for (std::size_t at = 0; at < entries.size(); ++at) {
-        if (at + kAhead < entries.size())
-          copies.Fetch(entries[at + kAhead].Key);
-        const std::string_view line = entries[at].Line;
-        const std::uint64_t number = before[k] + entries[at].Number;
-        const FlightPlanCopies::Use use = copies.Note(line, entries[at].Key, {file, number});
-        if (use.Copy) {
-          found.Lines.push_back(number);
-          // Five fields and then six a leg, as the entry checks count them.
-          const auto commas = static_cast<std::uint64_t>(std::count(line.begin(), line.end(), ','));
-          if (EntryNumber(line) && commas >= 5)
-            found.Legs += (commas - 4) / 6;
-          found.Problems.push_back(Problem{
-              file, number, Severity::Warning,
-              "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
-        } else if (use.Shared) {
-          found.Problems.push_back(Problem{file, number, Severity::Warning,
-                                           "registration " + Quoted(use.Registration) +
-                                               " is also used on " + Where(*use.Shared, file)});
-        }
+    m_copies[half].FollowNew([&](const FlightPlanCopies::Use& use) {
+      const std::uint64_t number = use.Here.Line;
+      if (use.Copy) {
+        found.Lines.push_back(number);
+        // Five fields and then six a leg, as the entry checks count them.
+        const auto commas =
+            static_cast<std::uint64_t>(std::count(use.Line.begin(), use.Line.end(), ','));
+        if (EntryNumber(use.Line) && commas >= 5)
+          found.Legs += (commas - 4) / 6;
+        found.Problems.push_back(Problem{
+            file, number, Severity::Warning,
+            "repeats " + Where({file, *use.Copy}, file) + " exactly (a sort would drop it)"});
+      } else {
+        found.Problems.push_back(Problem{file, number, Severity::Warning,
+                                         "registration " + Quoted(use.Registration) +
+                                             " is also used on " + Where(*use.Shared, file)});
       }
-    }
+    });
     return found;
   }
 
@@ -162,44 +141,52 @@ class SetEvaluator {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     std::vector<Problem>& problems = m_problems.Problems;
     const std::size_t from = problems.size();
-    const bool large = bytes.size() >= kParallelBytes;
-    const std::size_t afterLineFeed = large ? bytes.find('\n', bytes.size() / 2) : bytes.npos;
-    const std::size_t split = afterLineFeed == bytes.npos ? bytes.size() : afterLineFeed + 1;
+    const std::vector<std::string_view> texts = SplitIntoParts(bytes);
     const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
                            m_anyAirportFile ? &m_airports : nullptr};
-    std::vector<FlightPlanPart> parts(2, FlightPlanPart(file, tables));
-    std::uint64_t before[2] = {};
+    std::vector<FlightPlanPart> parts(texts.size(), FlightPlanPart(file, tables));
+    std::vector<std::uint64_t> lines(texts.size());
     {
-      const auto check = [&](std::size_t k, std::string_view part) {
-        // Each follower takes about half of the entries.
-        for (auto& entries : parts[k].ToFollow)
-          entries.reserve(ExpectedLines(part) / 2);
-        const std::size_t lines = ForEachLine(part, [&](std::string_view line, std::size_t number) {
-          parts[k].Check(line, number);
-          return true;
-        });
-        parts[k].Finish();
-        return lines;
+      // Each thread checks every other part.
+      const auto check = [&](std::size_t first) {
+        for (std::size_t k = first; k < texts.size(); k += 2) {
+          // Each follower takes about half of the entries.
+          for (auto& entries : parts[k].ToFollow)
+            entries.reserve(ExpectedLines(texts[k]) / 2);
+          lines[k] = ForEachLine(texts[k], [&](std::string_view line, std::size_t number) {
+            parts[k].Check(line, number);
+            return true;
+          });
+          parts[k].Finish();
+        }
       };
-      const WorkBeside beside([&] { check(1, bytes.substr(split)); }, large);
-      before[1] = check(0, bytes.substr(0, split));
+      const WorkBeside beside([&] { check(1); }, texts.size() > 1);
+      check(0);
     }
-    // The second part's lines were numbered from its start.
-    for (Problem& problem : parts[1].Problems.Problems)
-      problem.Line += before[1];
-    if (parts[1].DayLine.Line != 0)
-      parts[1].DayLine.Line += before[1];
+    // The parts' lines were numbered from their starts.
+    std::uint64_t before = 0;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+      for (Problem& problem : parts[k].Problems.Problems)
+        problem.Line += before;
+      if (parts[k].DayLine.Line != 0)
+        parts[k].DayLine.Line += before;
+      for (const unsigned half : {0u, 1u}) {
+        m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before,
+                           texts[k].data() + texts[k].size());
+      }
+      before += lines[k];
+    }
     Copies halves[2];
     {
-      const WorkBeside beside([&] { halves[1] = Follow(file, 1, parts, before); }, large);
-      halves[0] = Follow(file, 0, parts, before);
+      const WorkBeside beside([&] { halves[1] = Follow(file, 1); }, texts.size() > 1);
+      halves[0] = Follow(file, 0);
     }
     std::vector<std::uint64_t> copies;
     std::merge(halves[0].Lines.begin(), halves[0].Lines.end(), halves[1].Lines.begin(),
                halves[1].Lines.end(), std::back_inserter(copies));
     m_numbers = FlatMap<std::int32_t, char, NumberHash>();
-    Take(parts[0]);
-    Take(parts[1]);
+    for (FlightPlanPart& part : parts)
+      Take(part);
     FileSummary& summary = m_summaries[file];
     summary.Numbers = m_numbers.size();
     if (m_dayLines[file].Line != 0)
@@ -294,7 +281,7 @@ class SetEvaluator {
                                             Where({m_problems.File, first->Line}, m_problems.File) +
                                             ", differently: the compiler takes only one of them");
     }
-    m_airports.Insert(id, 0);
+    m_airports.Insert(id);
   }
 
   void ReportUnusedAircraft() {
@@ -340,9 +327,9 @@ class SetEvaluator {
   // entry, to be reported when no flight plan uses its number.
   FlatMap<std::int32_t, bool, NumberHash> m_aircraft;
   std::vector<AircraftEntry> m_aircraftEntries;
-  FlatMap<std::string_view, char> m_airports;
+  AirportIds m_airports;
   // Each half of the registrations, followed by one thread through every flight-plan file.
-  std::optional<FlightPlanCopies> m_copies[2];
+  FlightPlanCopies m_copies[2];
 };
 
 }  // namespace

@@ -34,15 +34,15 @@ std::string Plan(const std::string& from, const std::string& to) {
   return plan.replace(plan.find(from), from.size(), to);
 }
 
-// A plan of n legs between KAAA and KBBB, 40 minutes apart.
-std::string PlanOfLegs(int n) {
+// A plan of n legs, 40 minutes apart, to the airports in turn.
+std::string PlanOfLegs(int n, const Lines& to = {"KBBB", "KAAA"}) {
   std::string plan = kHead;
   for (int leg = 0; leg < n; ++leg) {
     const int m = 40 * leg;
     char text[64];
     std::snprintf(text, sizeof text, ",%d/%d:%02d,%d/%d:%02d,350,F,1,%s", m / 1440, m / 60 % 24,
                   m % 60, (m + 20) / 1440, (m + 20) / 60 % 24, (m + 20) % 60,
-                  leg % 2 ? "KAAA" : "KBBB");
+                  to[static_cast<std::size_t>(leg) % to.size()].c_str());
     plan += text;
   }
   return plan;
@@ -152,6 +152,16 @@ TEST(Evaluation, EachCheckFindsItsProblemAndNothingElse) {
        {{"fp.txt", 1, E, "KAAA"}},
        kAircraft,
        {"KBBB,2"}},
+      {"airport IDs of each length, told apart by each byte",
+       {PlanOfLegs(10, {"K", "KB", "KC", "KBB", "KCB", "KBC", "KBBBBBB", "KBBBBBC", "KBBBBBBB",
+                        "KBBBBBBJ"})},
+       {{"fp.txt", 1, E, "\"KC\""},
+        {"fp.txt", 1, E, "\"KCB\""},
+        {"fp.txt", 1, E, "\"KBC\""},
+        {"fp.txt", 1, E, "\"KBBBBBC\""},
+        {"fp.txt", 1, E, "\"KBBBBBBJ\""}},
+       kAircraft,
+       {"K,1", "KB,2", "KBB,3", "KBBBBBB,4", "KBBBBBBB,5"}},
       {"airports not looked up without an airport file", {kPlan}, {}, kAircraft, {}},
       {"day lines",
        {"//FSXDAYS=TRUE", kPlan},
@@ -218,6 +228,7 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
   plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
   plans[12999] = "//FSXDAYS=FALSE";
   plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
+  plans[14999] = "AC#1,R12000,90%,WEEK,IFR" + kLegs;
   for (std::uint64_t k = 0; k < 8; ++k)
     plans.push_back(plans[k]);
   std::vector<std::string> names;
@@ -225,7 +236,8 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
       Evaluate(plans, kAircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names);
   std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
                               {"fp.txt", 12000, E, "percentage \"102%\""},
-                              {"fp.txt", 14000, W, "is also used on line 5"}};
+                              {"fp.txt", 14000, W, "is also used on line 5"},
+                              {"fp.txt", 15000, W, "is also used on line 12000"}};
   for (std::uint64_t k = 1; k <= 8; ++k)
     found.push_back({"fp.txt", kLines - 8 + k, W, "repeats line " + std::to_string(k) + " "});
   found.push_back({"ap.txt", 1, E, "on line 13000 of \"fp.txt\""});
