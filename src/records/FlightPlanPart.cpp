@@ -64,7 +64,7 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   FlightPlanEntry& entry = m_entries[m_current];
   const bool numbered = CheckFlightPlanEntry(line, entry, Problems);
   if (numbered)
-    Numbers.Fetch(NumberHash{}(entry.Number));
+    Numbers.Fetch(entry.Number);
   Finish();
   if (numbered) {
     m_waiting = number;

@@ -10,6 +10,7 @@
 #include "records/FlatMap.h"
 #include "records/FlightPlanChecks.h"
 #include "records/FlightPlanCopies.h"
+#include "records/NumberMarks.h"
 
 namespace fw {
 
@@ -43,7 +44,7 @@ class FlightPlanPart {
   LinePlace DayLine;  // the first day line of the part; Line 0 for none
   std::string_view DayText;
   // The aircraft numbers used, each with 0 when it is in no aircraft file (of some).
-  FlatMap<std::int32_t, char, NumberHash> Numbers;
+  NumberMarks Numbers;
   std::int32_t Lowest = 0;
   std::int32_t Highest = 0;
   // The entries, in order, for each follower (FlightPlanCopies::HalfOf their hash).

@@ -222,9 +222,14 @@ TEST(Evaluation, ReportListsProblemsByFileAndLineThenSummaries) {
 TEST(Evaluation, LargeFileFindsEachProblemOnce) {
   constexpr std::uint64_t kLines = 16000;
   Lines plans;
-  for (std::uint64_t k = 1; k <= kLines - 8; ++k)
-    plans.push_back("AC#1,R" + std::to_string(k) + ",100%,WEEK,IFR" + kLegs);
-  plans[2] = "AC#1,R3,101%,WEEK,IFR" + kLegs;
+  Lines aircraft;
+  for (std::uint64_t k = 1; k <= kLines - 8; ++k) {
+    plans.push_back("AC#" + std::to_string(k <= 100 ? k : 1) + ",R" + std::to_string(k) +
+                    ",100%,WEEK,IFR" + kLegs);
+  }
+  for (int number = 1; number <= 100; ++number)
+    aircraft.push_back("AC#" + std::to_string(number) + ",250,\"Jet 320\"");
+  plans[2] = "AC#3,R3,101%,WEEK,IFR" + kLegs;
   plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
   plans[12999] = "//FSXDAYS=FALSE";
   plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
@@ -233,7 +238,7 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
     plans.push_back(plans[k]);
   std::vector<std::string> names;
   const Evaluation evaluation =
-      Evaluate(plans, kAircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names);
+      Evaluate(plans, aircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names);
   std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
                               {"fp.txt", 12000, E, "percentage \"102%\""},
                               {"fp.txt", 14000, W, "is also used on line 5"},
@@ -244,6 +249,7 @@ TEST(Evaluation, LargeFileFindsEachProblemOnce) {
   ExpectProblems(evaluation, names, found);
   EXPECT_EQ(evaluation.Files[0].Entries, kLines - 1);
   EXPECT_EQ(evaluation.Files[0].Duplicates, 8u);
+  EXPECT_EQ(evaluation.Files[0].Numbers, 100u);
   EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 9));
 }
 
