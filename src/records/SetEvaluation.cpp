@@ -55,6 +55,14 @@ class SetEvaluator {
     }
     m_anyAircraftFile = any[static_cast<int>(SetFileKind::Aircraft)];
     m_anyAirportFile = any[static_cast<int>(SetFileKind::Airports)];
+    // The set's tables get their room at once: on some machines each new page of memory is dear.
+    std::size_t aircraft = 0;
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind == SetFileKind::Aircraft)
+        aircraft += ExpectedLines(m_files[k]);
+    }
+    m_aircraft = FlatMap<std::int32_t, bool, NumberHash>(aircraft);
+    m_aircraftEntries.reserve(aircraft);
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
       if (m_summaries[k].Kind != SetFileKind::FlightPlans)
         EvaluateFile(k);
@@ -211,10 +219,11 @@ class SetEvaluator {
   void EvaluateFile(std::uint32_t file) {
     const std::string_view bytes = WithoutByteOrderMark(m_files[file]);
     FileSummary& summary = m_summaries[file];
-    FlatMap<std::string_view, std::uint64_t> seen(ExpectedLines(bytes));
-    FlatMap<std::int32_t, char, NumberHash> numbers;
-    FlatMap<std::int32_t, NumberedLine, NumberHash> aircraft;
-    FlatMap<std::string_view, NumberedLine> airports;
+    const std::size_t expected = ExpectedLines(bytes);
+    const bool ofAircraft = summary.Kind == SetFileKind::Aircraft;
+    FlatMap<std::string_view, std::uint64_t> seen(expected);
+    FlatMap<std::int32_t, NumberedLine, NumberHash> aircraft(ofAircraft ? expected : 0);
+    FlatMap<std::string_view, NumberedLine> airports(ofAircraft ? 0 : expected);
     m_problems.File = file;
     ForEachLine(bytes, [&](std::string_view line, std::size_t number) {
       m_problems.Line = number;
@@ -233,23 +242,21 @@ class SetEvaluator {
                                               " exactly (a sort would drop it)");
         return true;
       }
-      std::optional<std::int32_t> used;
-      if (summary.Kind == SetFileKind::Aircraft)
-        used = Aircraft(line, aircraft);
-      else
+      if (!ofAircraft) {
         Airport(line, airports);
-      if (used) {
-        summary.Lowest = numbers.size() == 0 ? *used : std::min(summary.Lowest, *used);
-        summary.Highest = numbers.size() == 0 ? *used : std::max(summary.Highest, *used);
-        numbers.Insert(*used, 0);
+      } else if (const std::optional<std::int32_t> given = Aircraft(line, aircraft)) {
+        const bool first = aircraft.size() == 1;
+        summary.Lowest = first ? *given : std::min(summary.Lowest, *given);
+        summary.Highest = first ? *given : std::max(summary.Highest, *given);
       }
       return true;
     });
-    summary.Numbers = numbers.size();
+    summary.Numbers = aircraft.size();
     if (m_dayLines[file].Line != 0)
       summary.Days = std::string(ShownDayLine(m_dayLines[file].Text));
   }
 
+  // Notes an aircraft entry; its number when no earlier line of its file gave that number.
   std::optional<std::int32_t> Aircraft(std::string_view line,
                                        FlatMap<std::int32_t, NumberedLine, NumberHash>& lines) {
     const std::optional<std::int32_t> number = EntryNumber(line);
@@ -266,7 +273,7 @@ class SetEvaluator {
     }
     m_aircraft.Insert(*number, false);
     m_aircraftEntries.push_back(AircraftEntry{{m_problems.File, m_problems.Line}, *number});
-    return number;
+    return isNew ? number : std::nullopt;
   }
 
   void Airport(std::string_view line, FlatMap<std::string_view, NumberedLine>& lines) {
