@@ -6,13 +6,11 @@
 #include "records/FlightPlanChecks.h"
 
 #include <algorithm>
-#include <bit>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "records/AircraftNumber.h"
-#include "records/LineSplitter.h"
+#include "records/FieldCursor.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -193,79 +191,6 @@ void AddLevelError(std::size_t leg, std::string_view level, ProblemList& problem
   problems.Add(Severity::Error,
                LegText(leg) + ": flight level " + Shown(level) + " is not a number");
 }
-
-// One bit for each comma of the 16 bytes of line from `from` on (fewer at its end), the lowest
-// for line[from]. The last bytes of a line are read as the last 16 of it, so that no byte is
-// looked at alone.
-std::uint32_t CommaBits(std::string_view line, std::size_t from) {
-#ifdef FW_LINE_ENDS_SSE2
-  if (line.size() >= 16) {
-    const std::size_t at = std::min(from, line.size() - 16);
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + at));
-    return static_cast<std::uint32_t>(
-               _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')))) >>
-           (from - at);
-  }
-#endif
-  std::uint32_t bits = 0;
-  for (std::size_t k = from; k < std::min(line.size(), from + 16); ++k) {
-    if (line[k] == ',')
-      bits |= std::uint32_t{1} << (k - from);
-  }
-  return bits;
-}
-
-// The number of fields of a line: one more than its commas.
-std::size_t CountFields(std::string_view line) {
-  std::size_t at = 0;
-  std::size_t commas = 0;
-#ifdef FW_LINE_ENDS_SSE2
-  const __m128i comma = _mm_set1_epi8(',');
-  while (line.size() - at >= 16) {
-    // A byte of counts holds 255 at most: they are summed after as many blocks.
-    __m128i counts = _mm_setzero_si128();
-    for (int block = 0; block < 255 && line.size() - at >= 16; ++block, at += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + at));
-      counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(bytes, comma));
-    }
-    const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
-    commas += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
-  }
-#endif
-  for (std::uint32_t bits = at < line.size() ? CommaBits(line, at) : 0; bits != 0; bits &= bits - 1)
-    ++commas;
-  return commas + 1;
-}
-
-// Hands out the fields of a line in order: the texts between its commas. The commas of 16 bytes
-// are found at once, and only as far as the fields are asked for.
-class FieldCursor {
- public:
-  explicit FieldCursor(std::string_view line) : m_line(line) {}
-
-  // The next field, as it stands; empty past the last.
-  std::string_view Next() {
-    while (m_commas == 0 && m_scanned < m_line.size()) {
-      m_base = m_scanned;
-      m_commas = CommaBits(m_line, m_scanned);
-      m_scanned += 16;
-    }
-    const std::size_t end = m_commas == 0
-                                ? m_line.size()
-                                : m_base + static_cast<std::size_t>(std::countr_zero(m_commas));
-    m_commas &= m_commas - 1;
-    const std::string_view field = m_line.substr(m_start, end - m_start);
-    m_start = std::min(end + 1, m_line.size());
-    return field;
-  }
-
- private:
-  std::string_view m_line;
-  std::size_t m_start = 0;     // of the next field
-  std::size_t m_scanned = 0;   // bytes whose commas are known
-  std::size_t m_base = 0;      // where the bytes of m_commas start
-  std::uint32_t m_commas = 0;  // those not handed out yet
-};
 
 // TrimSpaces, at the cost of two comparisons for a field without spaces around it.
 std::string_view Trimmed(std::string_view field) {
