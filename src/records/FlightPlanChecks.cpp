@@ -48,7 +48,11 @@ std::optional<std::int64_t> ReadDigits(std::string_view text, std::size_t& at, s
 }
 
 bool IsNumber(std::string_view field) {
-  return !field.empty() && std::all_of(field.begin(), field.end(), IsDigit);
+  for (const char c : field) {
+    if (!IsDigit(c))
+      return false;
+  }
+  return !field.empty();
 }
 
 bool IsPercentage(std::string_view field) {
@@ -161,9 +165,27 @@ std::string LegText(std::size_t leg) {
   return "leg " + std::to_string(leg + 1);
 }
 
-// ReadOtherTime for a leg's field, adding the error about it when it gives no time.
-std::int64_t ReadOtherLegTime(std::size_t leg, std::string_view field, std::string_view text,
-                              bool arrival, ProblemList& problems) {
+// TrimSpaces, at the cost of two comparisons for a field without spaces around it.
+std::string_view Trimmed(std::string_view field) {
+  if (!field.empty() && field.front() != ' ' && field.back() != ' ')
+    return field;
+  return TrimSpaces(field);
+}
+
+// The time of an arrival's text without its "@" or "TNG", or of a departure's text.
+inline std::string_view WithoutPrefix(std::string_view text, bool arrival) {
+  if (arrival && text.starts_with('@'))
+    text.remove_prefix(1);
+  else if (arrival && text.starts_with("TNG"))
+    text.remove_prefix(3);
+  return text;
+}
+
+// ReadOtherTime for a leg's field without its surrounding spaces, adding the error about it when
+// it gives no time.
+std::int64_t ReadOtherLegTime(std::size_t leg, std::string_view field, bool arrival,
+                              ProblemList& problems) {
+  const std::string_view text = WithoutPrefix(field, arrival);
   std::string complaint;
   const std::int64_t time = ReadOtherTime(field, text, complaint);
   if (time == kUnread) {
@@ -173,30 +195,19 @@ std::int64_t ReadOtherLegTime(std::size_t leg, std::string_view field, std::stri
   return time;
 }
 
-// The time of a leg's field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG");
-// otherwise kUnread, after adding the error about it.
+// The time of a leg's field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG"), spaces
+// around it allowed; otherwise kUnread, after adding the error about it.
 std::int64_t ReadTime(std::size_t leg, std::string_view field, bool arrival,
                       ProblemList& problems) {
-  std::string_view text = field;
-  if (arrival && text.starts_with('@'))
-    text.remove_prefix(1);
-  else if (arrival && text.starts_with("TNG"))
-    text.remove_prefix(3);
-  const std::int64_t common = ReadCommonTime(text);
-  return common != kUnread ? common : ReadOtherLegTime(leg, field, text, arrival, problems);
+  // A field of the common forms has no spaces to trim.
+  const std::int64_t common = ReadCommonTime(WithoutPrefix(field, arrival));
+  return common != kUnread ? common : ReadOtherLegTime(leg, Trimmed(field), arrival, problems);
 }
 
 // A flight level that is not a number, added to problems.
 void AddLevelError(std::size_t leg, std::string_view level, ProblemList& problems) {
   problems.Add(Severity::Error,
                LegText(leg) + ": flight level " + Shown(level) + " is not a number");
-}
-
-// TrimSpaces, at the cost of two comparisons for a field without spaces around it.
-std::string_view Trimmed(std::string_view field) {
-  if (!field.empty() && field.front() != ' ' && field.back() != ' ')
-    return field;
-  return TrimSpaces(field);
 }
 
 // a == b, without a library call for texts as short as airport IDs.
@@ -271,14 +282,11 @@ class Layout {
   bool m_overlaps = false;
 };
 
-// Checks the head fields after the number, as many as there are of them, and gives the period's
-// length when it can be read.
-std::optional<std::int64_t> CheckHead(FieldCursor& cursor, std::size_t fields,
+// Checks the percentage, period and flight rule, those of them the line's fields reach (the
+// first is the third field), and gives the period's length when it can be read.
+std::optional<std::int64_t> CheckHead(std::string_view percentage, std::string_view periodField,
+                                      std::string_view rule, std::size_t fields,
                                       ProblemList& problems) {
-  (void)cursor.Next();  // the registration: FlightPlanCopies follows it
-  const std::string_view percentage = Trimmed(cursor.Next());
-  const std::string_view periodField = Trimmed(cursor.Next());
-  const std::string_view rule = Trimmed(cursor.Next());
   if (fields >= 3 && !IsPercentage(percentage))
     problems.Add(Severity::Error, "percentage " + Shown(percentage) + " is not 0% to 100%");
   const std::optional<std::int64_t> period = PeriodSeconds(periodField);
@@ -296,13 +304,14 @@ std::optional<std::int64_t> CheckHead(FieldCursor& cursor, std::size_t fields,
                                             ProblemList& problems) {
   bool timesRead = true;
   for (const bool arrival : {false, true}) {
-    const std::int64_t time = ReadTime(leg, Trimmed(cursor.Next()), arrival, problems);
+    const std::int64_t time = ReadTime(leg, cursor.Next(), arrival, problems);
     timesRead = timesRead && time != kUnread;
     if (laying && timesRead)
       layout.Take(time, arrival, leg);
   }
-  if (const std::string_view level = Trimmed(cursor.Next()); !IsNumber(level))
-    AddLevelError(leg, level, problems);
+  // A number has no spaces to trim.
+  if (const std::string_view level = cursor.Next(); !IsNumber(level) && !IsNumber(Trimmed(level)))
+    AddLevelError(leg, Trimmed(level), problems);
   (void)cursor.Next();
   (void)cursor.Next();
   entry.Destinations.push_back(Trimmed(cursor.Next()));
@@ -342,7 +351,12 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
     problems.Add(Severity::Error, "legs incomplete: " + std::to_string(fields) +
                                       " fields are not 5 and then 6 for each leg");
   }
-  const std::optional<std::int64_t> period = CheckHead(cursor, fields, problems);
+  (void)cursor.Next();  // the registration: FlightPlanCopies follows it
+  const std::string_view percentage = Trimmed(cursor.Next());
+  const std::string_view periodField = Trimmed(cursor.Next());
+  const std::string_view rule = Trimmed(cursor.Next());
+  const std::optional<std::int64_t> period =
+      CheckHead(percentage, periodField, rule, fields, problems);
   Layout layout(period.value_or(kWeek), entry.Schedule);
   const std::size_t legs = fields > kHeadFields ? (fields - kHeadFields) / kLegFields : 0;
   bool timesRead = true;
