@@ -6,13 +6,11 @@
 #include "records/FlightPlanChecks.h"
 
 #include <algorithm>
-#include <bit>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "records/AircraftNumber.h"
-#include "records/LineSplitter.h"
+#include "records/FieldCursor.h"
 #include "records/Texts.h"
 
 namespace fw {
@@ -50,7 +48,11 @@ std::optional<std::int64_t> ReadDigits(std::string_view text, std::size_t& at, s
 }
 
 bool IsNumber(std::string_view field) {
-  return !field.empty() && std::all_of(field.begin(), field.end(), IsDigit);
+  for (const char c : field) {
+    if (!IsDigit(c))
+      return false;
+  }
+  return !field.empty();
 }
 
 bool IsPercentage(std::string_view field) {
@@ -72,44 +74,60 @@ std::optional<std::int64_t> PeriodSeconds(std::string_view field) {
   return *hours * kHour;
 }
 
-struct Time {
-  std::int64_t Day = 0;  // 0 when it gives none
-  std::int64_t Seconds = 0;
-};
+// A time as seconds from midnight of day 0 (day × a day + time of day); kUnread when unreadable.
+constexpr std::int64_t kUnread = -1;
 
-// The value of two digits at text[at]; -1 when either is not a digit.
-int TwoDigits(std::string_view text, std::size_t at) {
-  return IsDigit(text[at]) && IsDigit(text[at + 1]) ? (text[at] - '0') * 10 + (text[at + 1] - '0')
-                                                    : -1;
+// The count bytes at at, the first the lowest: one load where the machine allows.
+template <std::size_t count>
+std::uint64_t LoadBytes(const char* at) {
+  std::uint64_t v = 0;
+  for (std::size_t k = 0; k < count; ++k)
+    v |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
+  return v;
+}
+
+// The seconds of the clock hh:mm:ss in the eight bytes of v, the first the lowest; kUnread when
+// v holds no such clock or its values are out of range. All its bytes are checked at once.
+std::int64_t ClockSeconds(std::uint64_t v) {
+  constexpr std::uint64_t kColons = 0x0000'FF00'00FF'0000;
+  constexpr std::uint64_t kZeros = 0x3030'0030'3000'3030;  // '0' where the digits go
+  constexpr std::uint64_t kHighs = 0xF0F0'00F0'F000'F0F0;
+  const std::uint64_t digits = (v & ~kColons) ^ kZeros;  // a digit's value, or more than 9
+  if ((v & kColons) != 0x0000'3A00'003A'0000 ||
+      ((digits | (digits + 0x0606'0006'0600'0606)) & kHighs) != 0)
+    return kUnread;
+  // Each byte holds the two digits from it on: the hour, the minutes and the seconds in 0, 3, 6.
+  const std::uint64_t pairs = digits * 10 + (digits >> 8);
+  const std::int64_t hour = static_cast<std::int64_t>(pairs & 0xFF);
+  const std::int64_t minute = static_cast<std::int64_t>((pairs >> 24) & 0xFF);
+  const std::int64_t second = static_cast<std::int64_t>((pairs >> 48) & 0xFF);
+  if (hour > 23 || minute > 59 || second > 59)
+    return kUnread;
+  return hour * kHour + minute * kMinute + second;
 }
 
 // The time of the forms nearly every field has, hh:mm[:ss] with or without a day of one digit,
-// read at once; nothing for any other text, and for values out of range.
-std::optional<Time> ReadCommonTime(std::string_view text) {
-  const bool withDay = text.size() > 2 && text[1] == '/' && IsDigit(text[0]);
-  const std::string_view clock = withDay ? text.substr(2) : text;
-  const bool withSeconds = clock.size() == 8 && clock[5] == ':';
-  if ((clock.size() != 5 && !withSeconds) || clock[2] != ':')
-    return std::nullopt;
-  const int day = withDay ? text[0] - '0' : 0;
-  const int hour = TwoDigits(clock, 0);
-  const int minute = TwoDigits(clock, 3);
-  const int second = withSeconds ? TwoDigits(clock, 6) : 0;
-  if (day > 6 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
-    return std::nullopt;
-  return Time{day, hour * kHour + minute * kMinute + second};
+// read at once; kUnread for any other text, and for values out of range.
+std::int64_t ReadCommonTime(std::string_view text) {
+  std::int64_t day = 0;
+  if (text.size() == 7 || text.size() == 10) {
+    day = text[0] - '0';
+    if (text[1] != '/' || day < 0 || day > 6)
+      return kUnread;
+    text.remove_prefix(2);
+  }
+  if (text.size() != 5 && text.size() != 8)
+    return kUnread;
+  // hh:mm is read as hh:mm:00.
+  const std::uint64_t v = text.size() == 8 ? LoadBytes<8>(text.data())
+                                           : LoadBytes<5>(text.data()) | 0x3030'3A00'0000'0000;
+  const std::int64_t clock = ClockSeconds(v);
+  return clock == kUnread ? kUnread : day * kDay + clock;
 }
 
-// The time of a field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG"); otherwise the
-// complaint about it, to follow the field's name.
-std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& complaint) {
-  std::string_view text = field;
-  if (arrival && text.starts_with('@'))
-    text.remove_prefix(1);
-  else if (arrival && text.starts_with("TNG"))
-    text.remove_prefix(3);
-  if (const std::optional<Time> common = ReadCommonTime(text))
-    return common;
+// The time of text, the field without its prefix, in any form ReadTime takes; otherwise kUnread
+// and the complaint about the field.
+std::int64_t ReadOtherTime(std::string_view field, std::string_view text, std::string& complaint) {
   std::size_t at = 0;
   std::size_t count = 0;
   std::optional<std::int64_t> day;
@@ -139,35 +157,12 @@ std::optional<Time> ReadTime(std::string_view field, bool arrival, std::string& 
   else if (*seconds > 59)
     complaint = Shown(field) + " has seconds over 59";
   else
-    return Time{day.value_or(0), *first * kHour + *minutes * kMinute + *seconds};
-  return std::nullopt;
+    return day.value_or(0) * kDay + *first * kHour + *minutes * kMinute + *seconds;
+  return kUnread;
 }
 
-// The fields of a line: the texts between its commas. The commas of 16 bytes are found at once.
-void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
-  fields.clear();
-  const char* const begin = line.data();
-  const std::size_t size = line.size();
-  std::size_t start = 0;
-  const auto add = [&](std::size_t comma) {
-    fields.emplace_back(begin + start, comma - start);
-    start = comma + 1;
-  };
-  std::size_t at = 0;
-#ifdef FW_LINE_ENDS_SSE2
-  const __m128i commas = _mm_set1_epi8(',');
-  for (; size - at >= 16; at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + at));
-    for (auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, commas)));
-         mask != 0; mask &= mask - 1)
-      add(at + static_cast<std::size_t>(std::countr_zero(mask)));
-  }
-#endif
-  for (; at < size; ++at) {
-    if (begin[at] == ',')
-      add(at);
-  }
-  fields.emplace_back(begin + start, size - start);
+std::string LegText(std::size_t leg) {
+  return "leg " + std::to_string(leg + 1);
 }
 
 // TrimSpaces, at the cost of two comparisons for a field without spaces around it.
@@ -177,8 +172,58 @@ std::string_view Trimmed(std::string_view field) {
   return TrimSpaces(field);
 }
 
-std::string LegText(std::size_t leg) {
-  return "leg " + std::to_string(leg + 1);
+// The time of an arrival's text without its "@" or "TNG", or of a departure's text.
+inline std::string_view WithoutPrefix(std::string_view text, bool arrival) {
+  if (arrival && text.starts_with('@'))
+    text.remove_prefix(1);
+  else if (arrival && text.starts_with("TNG"))
+    text.remove_prefix(3);
+  return text;
+}
+
+// ReadOtherTime for a leg's field without its surrounding spaces, adding the error about it when
+// it gives no time.
+std::int64_t ReadOtherLegTime(std::size_t leg, std::string_view field, bool arrival,
+                              ProblemList& problems) {
+  const std::string_view text = WithoutPrefix(field, arrival);
+  std::string complaint;
+  const std::int64_t time = ReadOtherTime(field, text, complaint);
+  if (time == kUnread) {
+    problems.Add(Severity::Error,
+                 LegText(leg) + (arrival ? ": arrival time " : ": departure time ") + complaint);
+  }
+  return time;
+}
+
+// The time of a leg's field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG"), spaces
+// around it allowed; otherwise kUnread, after adding the error about it.
+std::int64_t ReadTime(std::size_t leg, std::string_view field, bool arrival,
+                      ProblemList& problems) {
+  // A field of the common forms has no spaces to trim.
+  const std::int64_t common = ReadCommonTime(WithoutPrefix(field, arrival));
+  return common != kUnread ? common : ReadOtherLegTime(leg, Trimmed(field), arrival, problems);
+}
+
+// A flight level that is not a number, added to problems.
+void AddLevelError(std::size_t leg, std::string_view level, ProblemList& problems) {
+  problems.Add(Severity::Error,
+               LegText(leg) + ": flight level " + Shown(level) + " is not a number");
+}
+
+// a == b, without a library call for texts as short as airport IDs.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (a[k] != b[k])
+      return false;
+  }
+  return true;
+}
+
+// True when a field without surrounding spaces is IFR or VFR in any letter case.
+bool IsRule(std::string_view text) {
+  return EqualInAnyCase(text, "IFR") || EqualInAnyCase(text, "VFR");
 }
 
 std::string PeriodText(std::int64_t period) {
@@ -187,34 +232,96 @@ std::string PeriodText(std::int64_t period) {
   return period == kHour ? "one hour" : std::to_string(period / kHour) + " hours";
 }
 
-// Lays the times out (departure, arrival, ... of each leg, as seconds within the period) and
-// reports a leg that arrives when it departs, and the first leg that runs past one period after
-// the first departure when the legs are complete.
-void CheckSchedule(std::span<const std::int64_t> times, std::int64_t period, bool complete,
-                   ProblemList& problems) {
-  std::int64_t running = 0;  // from the first departure
-  bool overlapReported = !complete;
-  for (std::size_t k = 1; k < times.size(); ++k) {
-    // Both times lie within one period, so one wrap at most.
-    const std::int64_t difference = times[k] - times[k - 1];
-    const std::int64_t step = difference < 0 ? difference + period : difference;
-    const std::size_t leg = k / 2;
-    if (k % 2 == 1 && step == 0)
-      problems.Add(Severity::Error, LegText(leg) + " arrives at the time it departs");
-    running += step;
-    if (running > period && !overlapReported) {
-      overlapReported = true;
-      problems.Add(Severity::Error, LegText(leg) + " ends more than " + PeriodText(period) +
-                                        " after the first departure: the legs overlap");
+// Lays the times out one after the other from the first departure (departure, arrival, ... of
+// each leg, as seconds within the period), and notes a leg that arrives when it departs and the
+// first leg that runs past one period after the first departure.
+class Layout {
+ public:
+  Layout(std::int64_t period, std::vector<ScheduleNote>& notes) : m_period(period), m_notes(notes) {
+    m_notes.clear();
+  }
+
+  // Takes the next time, as read.
+  void Take(std::int64_t time, bool arrival, std::size_t leg) {
+    // The times of nHR periods carry no day.
+    const std::int64_t seconds = m_period == kWeek ? time : time % kDay % m_period;
+    if (m_taken++ > 0) {
+      // Both times lie within one period, so one wrap at most.
+      const std::int64_t difference = seconds - m_last;
+      const std::int64_t step = difference < 0 ? difference + m_period : difference;
+      if (arrival && step == 0)
+        m_notes.push_back(ScheduleNote{leg, false});
+      m_running += step;
+      if (m_running > m_period && !m_overlaps) {
+        m_overlaps = true;
+        m_notes.push_back(ScheduleNote{leg, true});
+      }
+    }
+    m_last = seconds;
+  }
+
+  // Reports what was noted, the overlap only when the legs are complete.
+  void Report(bool complete, ProblemList& problems) const {
+    for (const ScheduleNote& note : m_notes) {
+      if (!note.Overlap) {
+        problems.Add(Severity::Error, LegText(note.Leg) + " arrives at the time it departs");
+      } else if (complete) {
+        problems.Add(Severity::Error, LegText(note.Leg) + " ends more than " +
+                                          PeriodText(m_period) +
+                                          " after the first departure: the legs overlap");
+      }
     }
   }
+
+ private:
+  std::int64_t m_period;
+  std::vector<ScheduleNote>& m_notes;
+  std::size_t m_taken = 0;
+  std::int64_t m_last = 0;
+  std::int64_t m_running = 0;
+  bool m_overlaps = false;
+};
+
+// Checks the percentage, period and flight rule, those of them the line's fields reach (the
+// first is the third field), and gives the period's length when it can be read.
+std::optional<std::int64_t> CheckHead(std::string_view percentage, std::string_view periodField,
+                                      std::string_view rule, std::size_t fields,
+                                      ProblemList& problems) {
+  if (fields >= 3 && !IsPercentage(percentage))
+    problems.Add(Severity::Error, "percentage " + Shown(percentage) + " is not 0% to 100%");
+  const std::optional<std::int64_t> period = PeriodSeconds(periodField);
+  if (fields >= 4 && !period)
+    problems.Add(Severity::Error, "period " + Shown(periodField) + " is not WEEK or 1HR to 24HR");
+  if (fields >= 5 && !IsRule(rule))
+    problems.Add(Severity::Error, "flight rule " + Shown(rule) + " is not IFR or VFR");
+  return period;
+}
+
+// Checks the times and flight level of a leg, lays its times out when laying and keeps its
+// destination. False when a time cannot be read.
+[[gnu::always_inline]] inline bool CheckLeg(std::size_t leg, FieldCursor& cursor, bool laying,
+                                            Layout& layout, FlightPlanEntry& entry,
+                                            ProblemList& problems) {
+  bool timesRead = true;
+  for (const bool arrival : {false, true}) {
+    const std::int64_t time = ReadTime(leg, cursor.Next(), arrival, problems);
+    timesRead = timesRead && time != kUnread;
+    if (laying && timesRead)
+      layout.Take(time, arrival, leg);
+  }
+  // A number has no spaces to trim.
+  if (const std::string_view level = cursor.Next(); !IsNumber(level) && !IsNumber(Trimmed(level)))
+    AddLevelError(leg, Trimmed(level), problems);
+  (void)cursor.Next();
+  (void)cursor.Next();
+  entry.Destinations.push_back(Trimmed(cursor.Next()));
+  return timesRead;
 }
 
 }  // namespace
 
 bool IsFlightRule(std::string_view field) {
-  field = TrimSpaces(field);
-  return EqualInAnyCase(field, "IFR") || EqualInAnyCase(field, "VFR");
+  return IsRule(TrimSpaces(field));
 }
 
 std::string NoNumberText(std::string_view line) {
@@ -228,71 +335,43 @@ std::optional<std::int32_t> EntryNumber(std::string_view line) {
 
 bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, ProblemList& problems) {
   entry.Destinations.clear();
-  entry.Times.clear();
-  const std::optional<std::int32_t> number = EntryNumber(line);
+  FieldCursor cursor(line);
+  const std::string_view first = cursor.Next();
+  const std::optional<std::int32_t> number =
+      first.size() > 3 ? ParseAircraftNumber(first.substr(3)) : std::nullopt;
   if (!number) {
     problems.Add(Severity::Error, NoNumberText(line));
     return false;
   }
   entry.Number = *number;
 
-  SplitFields(line, entry.Fields);
-  const std::size_t fields = entry.Fields.size();
+  const std::size_t fields = CountFields(line);
   const bool complete = fields > kHeadFields && (fields - kHeadFields) % kLegFields == 0;
   if (!complete) {
     problems.Add(Severity::Error, "legs incomplete: " + std::to_string(fields) +
                                       " fields are not 5 and then 6 for each leg");
   }
-  std::size_t at = 0;
-  // The next field without surrounding spaces; empty past the last.
-  const auto next = [&] {
-    const std::string_view field = at < fields ? entry.Fields[at] : std::string_view();
-    ++at;
-    return Trimmed(field);
-  };
-  (void)next();  // the number, read above
-  (void)next();  // the registration: FlightPlanCopies follows it
-  const std::string_view percentage = next();
-  const std::string_view periodField = next();
-  const std::string_view rule = next();
-  if (fields >= 3 && !IsPercentage(percentage))
-    problems.Add(Severity::Error, "percentage " + Shown(percentage) + " is not 0% to 100%");
-  const std::optional<std::int64_t> period = PeriodSeconds(periodField);
-  if (fields >= 4 && !period)
-    problems.Add(Severity::Error, "period " + Shown(periodField) + " is not WEEK or 1HR to 24HR");
-  if (fields >= 5 && !IsFlightRule(rule))
-    problems.Add(Severity::Error, "flight rule " + Shown(rule) + " is not IFR or VFR");
-
+  (void)cursor.Next();  // the registration: FlightPlanCopies follows it
+  const std::string_view percentage = Trimmed(cursor.Next());
+  const std::string_view periodField = Trimmed(cursor.Next());
+  const std::string_view rule = Trimmed(cursor.Next());
+  const std::optional<std::int64_t> period =
+      CheckHead(percentage, periodField, rule, fields, problems);
+  Layout layout(period.value_or(kWeek), entry.Schedule);
   const std::size_t legs = fields > kHeadFields ? (fields - kHeadFields) / kLegFields : 0;
   bool timesRead = true;
-  std::string complaint;
+  bool repeats = false;  // a leg goes where the leg before it went
   for (std::size_t leg = 0; leg < legs; ++leg) {
-    for (const bool arrival : {false, true}) {
-      const std::optional<Time> time = ReadTime(next(), arrival, complaint);
-      if (!time) {
-        timesRead = false;
-        problems.Add(
-            Severity::Error,
-            LegText(leg) + (arrival ? ": arrival time " : ": departure time ") + complaint);
-      } else if (period) {
-        const std::int64_t seconds =
-            *period == kWeek ? time->Day * kDay + time->Seconds : time->Seconds % *period;
-        entry.Times.push_back(seconds);
-      }
-    }
-    if (const std::string_view level = next(); !IsNumber(level))
-      problems.Add(Severity::Error,
-                   LegText(leg) + ": flight level " + Shown(level) + " is not a number");
-    (void)next();
-    (void)next();
-    entry.Destinations.push_back(next());
+    timesRead = CheckLeg(leg, cursor, period && timesRead, layout, entry, problems) && timesRead;
+    repeats =
+        repeats || (leg > 0 && SameText(entry.Destinations[leg], entry.Destinations[leg - 1]));
   }
   if (period && timesRead)
-    CheckSchedule(entry.Times, *period, complete, problems);
-  if (complete) {
+    layout.Report(complete, problems);
+  if (complete && (repeats || SameText(entry.Destinations.front(), entry.Destinations.back()))) {
     for (std::size_t leg = 0; leg < legs; ++leg) {
       const std::string_view from = entry.Destinations[leg == 0 ? legs - 1 : leg - 1];
-      if (entry.Destinations[leg] == from) {
+      if (SameText(entry.Destinations[leg], from)) {
         problems.Add(Severity::Warning,
                      LegText(leg) + " goes to " + Shown(from) + ", the airport it departs from");
       }

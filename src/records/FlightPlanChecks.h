@@ -10,13 +10,18 @@
 
 namespace fw {
 
+// A leg whose schedule is wrong: it arrives when it departs, or it overlaps the next period.
+struct ScheduleNote {
+  std::size_t Leg = 0;
+  bool Overlap = false;
+};
+
 // What the checks across a set need of a flight-plan entry, and the room the checks use. Kept
 // from line to line, so that the room is made once.
 struct FlightPlanEntry {
   std::int32_t Number = 0;
   std::vector<std::string_view> Destinations;  // of each complete leg, in order
-  std::vector<std::int64_t> Times;             // departure and arrival of each, in the period
-  std::vector<std::string_view> Fields;        // the line's, as they stand
+  std::vector<ScheduleNote> Schedule;          // reported after the legs' own problems
 };
 
 // Checks a flight-plan entry on its own (its fields, times, schedule and legs) and adds what is

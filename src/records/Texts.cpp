@@ -37,14 +37,6 @@ std::string JoinWithCrLf(const std::vector<std::string>& parts) {
   return text;
 }
 
-bool EqualInAnyCase(std::string_view a, std::string_view b) {
-  const auto upper = [](char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&upper](char x, char y) { return upper(x) == upper(y); });
-}
-
 std::string ShownField(std::string_view field, std::size_t most) {
   if (field.size() <= most)
     return Quoted(field);
