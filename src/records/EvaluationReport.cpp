@@ -1,7 +1,6 @@
 #include <string>
 
 #include "platform/AtomicFile.h"
-#include "platform/WorkBeside.h"
 #include "records/Evaluation.h"
 #include "records/Operations.h"
 #include "records/Texts.h"
@@ -93,9 +92,6 @@ Result<Completed> EvaluateFlightPlans(const OperationRequest& request, const Pro
   }
   progress(Step::Evaluating);
   const Evaluation evaluation = EvaluateSet(names, files);
-  // The report holds copies of what it shows, so the files are given back while it is written:
-  // unmapping a large file takes as long as writing the report.
-  const WorkBeside release([&buffers] { buffers.clear(); });
   progress(Step::Writing);
   const std::string output(TrimSpaces(request.Output));
   Result<AtomicFileWriter> writer = AtomicFileWriter::Create(fs, output);
