@@ -26,6 +26,12 @@ class AirportIds {
       ++m_count;
   }
 
+  // Starts fetching from memory what asking about id will look at; returns at once.
+  void Fetch(std::string_view id) const {
+    if (IsPacked(id) && !m_slots.empty())
+      __builtin_prefetch(&m_slots[Hash(Packed(id)) & (m_slots.size() - 1)]);
+  }
+
   bool Contains(std::string_view id) const {
     if (!IsPacked(id))
       return m_long.Find(id) != nullptr;

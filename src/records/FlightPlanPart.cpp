@@ -63,8 +63,13 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   // what they look at is fetched from memory meanwhile.
   FlightPlanEntry& entry = m_entries[m_current];
   const bool numbered = CheckFlightPlanEntry(line, entry, Problems);
-  if (numbered)
+  if (numbered) {
     Numbers.Fetch(entry.Number);
+    if (m_tables.Airports != nullptr) {
+      for (const std::string_view airport : entry.Destinations)
+        m_tables.Airports->Fetch(airport);
+    }
+  }
   Finish();
   if (numbered) {
     m_waiting = number;

@@ -42,6 +42,12 @@ inline std::uint64_t LineEndMask64(const char* at) {
 #endif
 }
 
+// How far ahead of the line ends being looked for the bytes are fetched. A file mapped from the
+// system's cache 4 KiB at a time otherwise waits at each page for its translation and its first
+// bytes; fetched this far ahead, a 200 MB file is read in two thirds of the time (measured: 2 KiB
+// and 4 KiB did equally well, 512 bytes about half as well).
+constexpr std::ptrdiff_t kLineEndsAhead = 2048;
+
 }  // namespace detail
 
 // Calls visit(line, number) for each line of a file's bytes, in order, until it returns false;
@@ -67,6 +73,8 @@ std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
   };
   const char* at = begin;
   for (; end - at >= 64; at += 64) {
+    if (end - at > detail::kLineEndsAhead)
+      __builtin_prefetch(at + detail::kLineEndsAhead);
     for (std::uint64_t mask = detail::LineEndMask64(at); mask != 0; mask &= mask - 1) {
       if (!endLine(at + std::countr_zero(mask)))
         return number;
