@@ -1,7 +1,6 @@
 #include "records/FlightPlanCopies.h"
 
 #include <algorithm>
-#include <bit>
 #include <functional>
 
 #include "records/Texts.h"
@@ -18,27 +17,27 @@ FlightPlanCopies::Key FlightPlanCopies::KeyOf(std::string_view line) {
 }
 
 void FlightPlanCopies::Add(Entries entries, std::uint32_t file, std::uint64_t before,
-                           const char* end) {
+                           std::string_view text) {
   const std::uint64_t first = m_entries;
   m_entries += entries.size();
-  m_parts.push_back(Part{std::move(entries), file, before, end, first});
+  m_parts.push_back(Part{std::move(entries), file, before, text, first});
 }
 
 void FlightPlanCopies::Reserve() {
-  const std::size_t wanted = std::bit_ceil(static_cast<std::size_t>(m_entries) * 2 + 16);
-  if (wanted <= m_slots.size())
+  // At most seven slots in ten taken, so that few probes go past a key's first slot.
+  const std::size_t needed = static_cast<std::size_t>(m_entries) / 7 * 10 + 16;
+  if (needed <= m_slots.size())
     return;
-  std::vector<Slot, LargeBlockAllocator<Slot>> slots(wanted);
+  std::vector<Slot, LargeBlockAllocator<Slot>> slots(std::max(needed, m_slots.size() * 2));
   for (const Slot& slot : m_slots) {
     if (slot.Place == 0)
       continue;
-    std::size_t at = slot.Hash & (wanted - 1);
+    std::size_t at = FirstSlot(slot.Hash, slots.size());
     while (slots[at].Place != 0)
-      at = (at + 1) & (wanted - 1);
+      at = at + 1 == slots.size() ? 0 : at + 1;
     slots[at] = slot;
   }
   m_slots = std::move(slots);
-  m_mask = wanted - 1;
 }
 
 std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::uint64_t index) const {
@@ -54,10 +53,9 @@ std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::size_t par
                                                                  std::size_t at) const {
   const Part& whole = m_parts[part];
   const Entry& entry = whole.Held[at];
-  const char* const end =
-      std::find_if(entry.Line, whole.End, [](char c) { return c == '\r' || c == '\n'; });
+  const std::string_view rest = whole.Text.substr(entry.Offset);
   return {LinePlace{whole.File, whole.Before + entry.Number},
-          std::string_view(entry.Line, static_cast<std::size_t>(end - entry.Line))};
+          rest.substr(0, rest.find_first_of("\r\n"))};
 }
 
 std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, std::size_t at) {
@@ -65,7 +63,8 @@ std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, st
   std::optional<std::pair<LinePlace, std::string_view>> here;
   std::string_view registration;
   std::pair<LinePlace, std::string_view> earlier;
-  for (std::size_t probe = hash & m_mask;; probe = (probe + 1) & m_mask) {
+  for (std::size_t probe = FirstSlot(hash, m_slots.size());;
+       probe = probe + 1 == m_slots.size() ? 0 : probe + 1) {
     Slot& slot = m_slots[probe];
     if (slot.Place == 0) {
       slot = Slot{hash, static_cast<std::uint32_t>(m_parts[part].First + at + 1)};

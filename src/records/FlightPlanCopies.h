@@ -38,19 +38,19 @@ class FlightPlanCopies {
   // Which of two followers follows the entries of a registration of that hash.
   static unsigned HalfOf(std::uint32_t hash) { return hash >> 31; }
 
-  // An entry handed to a follower: where its line starts, its number within its part of the
-  // file, and its key's hash. Small, as there is one for each entry of every file of the set.
+  // An entry handed to a follower: where its line starts in its part of the file, its number
+  // there, and its key's hash. Small, as there is one for each entry of every file of the set.
   struct Entry {
-    const char* Line = nullptr;
+    std::uint32_t Offset = 0;
     std::uint32_t Number = 0;
     std::uint32_t Hash = 0;
   };
   using Entries = std::vector<Entry, LargeBlockAllocator<Entry>>;
 
-  // Takes the entries of the next part of a file, in line order: the part ends at `end`, and its
-  // lines are numbered from after `before` lines of the file. Kept to the last file, as later
-  // entries refer to earlier ones.
-  void Add(Entries entries, std::uint32_t file, std::uint64_t before, const char* end);
+  // Takes the entries of the next part of a file, text, in line order; its lines are numbered
+  // from after `before` lines of the file. Kept to the last file, as later entries refer to
+  // earlier ones.
+  void Add(Entries entries, std::uint32_t file, std::uint64_t before, std::string_view text);
 
   struct Use {
     LinePlace Here;
@@ -72,7 +72,7 @@ class FlightPlanCopies {
       const Entries& entries = m_parts[m_followed].Held;
       for (std::size_t at = 0; at < entries.size(); ++at) {
         if (at + kAhead < entries.size())
-          __builtin_prefetch(&m_slots[entries[at + kAhead].Hash & m_mask]);
+          __builtin_prefetch(&m_slots[FirstSlot(entries[at + kAhead].Hash, m_slots.size())]);
         if (const std::optional<Use> use = Note(m_followed, at))
           found(*use);
       }
@@ -84,13 +84,20 @@ class FlightPlanCopies {
     Entries Held;
     std::uint32_t File = 0;
     std::uint64_t Before = 0;
-    const char* End = nullptr;
+    std::string_view Text;
     std::uint64_t First = 0;  // the index of its first entry among all entries
   };
   struct Slot {
     std::uint32_t Hash = 0;
     std::uint32_t Place = 0;  // 1 + the index of the registration's first entry; 0: empty
   };
+
+  // Where a key of that hash is looked for first, among slots: the table may have any size, to
+  // take no more memory than it needs. The top bit of the hash is left out, as it is the same for
+  // all of a follower's keys (HalfOf).
+  static std::size_t FirstSlot(std::uint32_t hash, std::size_t slots) {
+    return static_cast<std::size_t>(((std::uint64_t{hash} & 0x7FFFFFFF) * slots) >> 31);
+  }
 
   std::optional<Use> Note(std::size_t part, std::size_t at);
   // Makes room for every entry added, so that the table never grows while entries are followed.
@@ -103,7 +110,6 @@ class FlightPlanCopies {
   std::size_t m_followed = 0;  // the parts followed
   std::uint64_t m_entries = 0;
   std::vector<Slot, LargeBlockAllocator<Slot>> m_slots;
-  std::size_t m_mask = 0;
   // The lines of entries whose registration an earlier entry had, each with its last place.
   FlatMap<std::string_view, LinePlace> m_shared;
 };

@@ -27,7 +27,9 @@ struct SetTables {
 // the part hands its entries over, sorted by the follower that takes them.
 class FlightPlanPart {
  public:
-  FlightPlanPart(std::uint32_t file, const SetTables& tables) : m_tables(tables) {
+  // The part is text, whose lines start fewer than 2^32 bytes after its start.
+  FlightPlanPart(std::uint32_t file, const SetTables& tables, std::string_view text)
+      : Text(text), m_tables(tables) {
     Problems.File = file;
   }
 
@@ -37,6 +39,7 @@ class FlightPlanPart {
   void Check(std::string_view line, std::uint64_t number);
   void Finish();
 
+  std::string_view Text;
   ProblemList Problems;
   std::uint64_t Entries = 0;
   std::uint64_t Comments = 0;

@@ -152,7 +152,9 @@ class SetEvaluator {
     const std::vector<std::string_view> texts = SplitIntoParts(bytes);
     const SetTables tables{m_anyAircraftFile ? &m_aircraft : nullptr,
                            m_anyAirportFile ? &m_airports : nullptr};
-    std::vector<FlightPlanPart> parts(texts.size(), FlightPlanPart(file, tables));
+    std::vector<FlightPlanPart> parts;
+    for (const std::string_view text : texts)
+      parts.emplace_back(file, tables, text);
     std::vector<std::uint64_t> lines(texts.size());
     {
       // Each thread checks every other part.
@@ -161,7 +163,7 @@ class SetEvaluator {
           // Each follower takes about half of the entries.
           for (auto& entries : parts[k].ToFollow)
             entries.reserve(ExpectedLines(texts[k]) / 2);
-          lines[k] = ForEachLine(texts[k], [&](std::string_view line, std::size_t number) {
+          lines[k] = ForEachLine(parts[k].Text, [&](std::string_view line, std::size_t number) {
             parts[k].Check(line, number);
             return true;
           });
@@ -179,8 +181,7 @@ class SetEvaluator {
       if (parts[k].DayLine.Line != 0)
         parts[k].DayLine.Line += before;
       for (const unsigned half : {0u, 1u}) {
-        m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before,
-                           texts[k].data() + texts[k].size());
+        m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before, texts[k]);
       }
       before += lines[k];
     }

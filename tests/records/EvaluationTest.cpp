@@ -216,6 +216,22 @@ TEST(Evaluation, ReportListsProblemsByFileAndLineThenSummaries) {
             "Total: 3 files, 8 entries, 5 errors, 3 warnings\r\n");
 }
 
+// Registrations are followed from file to file, through a table that grows for a later file.
+TEST(Evaluation, RegistrationsOfEarlierFilesAreKnownInLaterOnes) {
+  std::vector<std::string> names{"a.txt", "b.txt"};
+  std::string texts[2];
+  for (int k = 1; k <= 3; ++k)
+    texts[0] += "AC#1,R" + std::to_string(k) + ",100%,WEEK,IFR" + kLegs + "\r\n";
+  for (int k = 1; k <= 23; ++k)
+    texts[1] += "AC#1," + std::string(k <= 20 ? "X" : "R") + std::to_string(k <= 20 ? k : k - 20) +
+                ",90%,WEEK,IFR" + kLegs + "\r\n";
+  const std::vector<std::string_view> views(std::begin(texts), std::end(texts));
+  ExpectProblems(EvaluateSet(names, views), names,
+                 {{"b.txt", 21, W, "used on line 1 of \"a.txt\""},
+                  {"b.txt", 22, W, "used on line 2 of \"a.txt\""},
+                  {"b.txt", 23, W, "used on line 3 of \"a.txt\""}});
+}
+
 // A file of over a megabyte is read by two threads, each following half of the registrations
 // and checking half of the lines: every problem is still found once, on the line it is on, and
 // the second half's day line is known by its place in the file.
