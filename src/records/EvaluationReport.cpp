@@ -50,7 +50,13 @@ std::string SummaryLine(const FileSummary& file) {
 
 std::string EvaluationReport(const Evaluation& evaluation, std::span<const std::string> names) {
   constexpr std::string_view kLineEnd = "\r\n";
+  // Room for the whole report at once: a report of many problems is a megabyte, and each new
+  // page costs a fault.
+  std::size_t size = 256 * (evaluation.Files.size() + 1);
+  for (const Problem& problem : evaluation.Problems)
+    size += names[problem.File].size() + problem.Text.size() + 40;
   std::string report;
+  report.reserve(size);
   for (const Problem& problem : evaluation.Problems) {
     report += names[problem.File];
     if (problem.Line != 0) {
