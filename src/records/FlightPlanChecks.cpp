@@ -47,6 +47,24 @@ std::optional<std::int64_t> ReadDigits(std::string_view text, std::size_t& at, s
   return count == 0 ? std::nullopt : std::optional<std::int64_t>(value);
 }
 
+// The count bytes at at, the first the lowest: one load where the machine allows.
+template <std::size_t count>
+std::uint64_t LoadBytes(const char* at) {
+  std::uint64_t v = 0;
+  for (std::size_t k = 0; k < count; ++k)
+    v |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
+  return v;
+}
+
+// The bytes of a short text as LoadBytes gives them.
+template <std::size_t count>
+constexpr std::uint64_t BytesOf(const char (&text)[count + 1]) {
+  std::uint64_t v = 0;
+  for (std::size_t k = 0; k < count; ++k)
+    v |= std::uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
+  return v;
+}
+
 bool IsNumber(std::string_view field) {
   for (const char c : field) {
     if (!IsDigit(c))
@@ -76,15 +94,6 @@ std::optional<std::int64_t> PeriodSeconds(std::string_view field) {
 
 // A time as seconds from midnight of day 0 (day × a day + time of day); kUnread when unreadable.
 constexpr std::int64_t kUnread = -1;
-
-// The count bytes at at, the first the lowest: one load where the machine allows.
-template <std::size_t count>
-std::uint64_t LoadBytes(const char* at) {
-  std::uint64_t v = 0;
-  for (std::size_t k = 0; k < count; ++k)
-    v |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
-  return v;
-}
 
 // The seconds of the clock hh:mm:ss in the eight bytes of v, the first the lowest; kUnread when
 // v holds no such clock or its values are out of range. All its bytes are checked at once.
@@ -284,9 +293,11 @@ class Layout {
 
 // Checks the percentage, period and flight rule, those of them the line's fields reach (the
 // first is the third field), and gives the period's length when it can be read.
-std::optional<std::int64_t> CheckHead(std::string_view percentage, std::string_view periodField,
-                                      std::string_view rule, std::size_t fields,
-                                      ProblemList& problems) {
+[[gnu::noinline]] std::optional<std::int64_t> CheckWholeHead(std::string_view percentage,
+                                                             std::string_view periodField,
+                                                             std::string_view rule,
+                                                             std::size_t fields,
+                                                             ProblemList& problems) {
   if (fields >= 3 && !IsPercentage(percentage))
     problems.Add(Severity::Error, "percentage " + Shown(percentage) + " is not 0% to 100%");
   const std::optional<std::int64_t> period = PeriodSeconds(periodField);
@@ -295,6 +306,27 @@ std::optional<std::int64_t> CheckHead(std::string_view percentage, std::string_v
   if (fields >= 5 && !IsRule(rule))
     problems.Add(Severity::Error, "flight rule " + Shown(rule) + " is not IFR or VFR");
   return period;
+}
+
+// True for the head nearly every entry has: nn%, WEEK and IFR or VFR, as written.
+bool IsCommonHead(std::string_view percentage, std::string_view periodField,
+                  std::string_view rule) {
+  const std::uint64_t ruleBytes = rule.size() == 3 ? LoadBytes<3>(rule.data()) : 0;
+  return percentage.size() == 3 && IsDigit(percentage[0]) && IsDigit(percentage[1]) &&
+         percentage[2] == '%' && periodField.size() == 4 &&
+         LoadBytes<4>(periodField.data()) == BytesOf<4>("WEEK") &&
+         (ruleBytes == BytesOf<3>("IFR") || ruleBytes == BytesOf<3>("VFR"));
+}
+
+// CheckWholeHead, without a call for the common head.
+[[gnu::always_inline]] inline std::optional<std::int64_t> CheckHead(std::string_view percentage,
+                                                                    std::string_view periodField,
+                                                                    std::string_view rule,
+                                                                    std::size_t fields,
+                                                                    ProblemList& problems) {
+  if (fields >= 5 && IsCommonHead(percentage, periodField, rule))
+    return kWeek;
+  return CheckWholeHead(percentage, periodField, rule, fields, problems);
 }
 
 // Checks the times and flight level of a leg, lays its times out when laying and keeps its
