@@ -43,33 +43,6 @@ inline std::uint64_t CommaBits(std::string_view line, std::size_t from) {
 
 }  // namespace detail
 
-// The number of fields of a line: one more than its commas.
-inline std::size_t CountFields(std::string_view line) {
-  std::size_t at = 0;
-  std::size_t commas = 0;
-#ifdef FW_LINE_ENDS_SSE2
-  const __m128i comma = _mm_set1_epi8(',');
-  const char* const end = line.data() + line.size() / 16 * 16;
-  for (const char* at16 = line.data(); at16 != end;) {
-    // A byte of counts holds 255 at most: they are summed after as many blocks.
-    const char* const upto = end - at16 > 255 * 16 ? at16 + 255 * 16 : end;
-    __m128i counts = _mm_setzero_si128();
-    for (; at16 != upto; at16 += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at16));
-      counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(bytes, comma));
-    }
-    const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
-    commas += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
-  }
-  at = line.size() / 16 * 16;
-#endif
-  for (; at < line.size(); at += 64) {
-    for (std::uint64_t bits = detail::CommaBits(line, at); bits != 0; bits &= bits - 1)
-      ++commas;
-  }
-  return commas + 1;
-}
-
 // Hands out the fields of a line in order: the texts between its commas. The commas of 64 bytes
 // are found at once, and only as far as the fields are asked for.
 class FieldCursor {
@@ -88,14 +61,18 @@ class FieldCursor {
                                 ? m_line.size()
                                 : m_base + static_cast<std::size_t>(std::countr_zero(m_commas));
     m_commas &= m_commas - 1;
-    const std::string_view field(m_line.data() + m_start, end - m_start);
-    m_start = std::min(end + 1, m_line.size());
+    const std::size_t start = std::min(m_start, m_line.size());
+    const std::string_view field(m_line.data() + start, end - start);
+    m_start = end + 1;
     return field;
   }
 
+  // True once the line's last field was handed out.
+  bool AtEnd() const { return m_start > m_line.size(); }
+
  private:
   std::string_view m_line;
-  std::size_t m_start = 0;     // of the next field
+  std::size_t m_start = 0;     // of the next field; past the line's end after its last
   std::size_t m_scanned = 0;   // bytes whose commas are known
   std::size_t m_base = 0;      // where the bytes of m_commas start
   std::uint64_t m_commas = 0;  // those not handed out yet

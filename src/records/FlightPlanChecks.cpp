@@ -329,24 +329,50 @@ bool IsCommonHead(std::string_view percentage, std::string_view periodField,
   return CheckWholeHead(percentage, periodField, rule, fields, problems);
 }
 
+// The fields of a leg, read before it is checked, as only whole legs are.
+struct LegFields {
+  std::string_view Departure;
+  std::string_view Arrival;
+  std::string_view Level;
+  std::string_view Destination;
+};
+
+// The next leg's fields; nothing when the line ends before its sixth.
+[[gnu::always_inline]] inline std::optional<LegFields> NextLeg(FieldCursor& cursor) {
+  LegFields leg;
+  leg.Departure = cursor.Next();
+  leg.Arrival = cursor.Next();
+  leg.Level = cursor.Next();
+  (void)cursor.Next();
+  (void)cursor.Next();
+  if (cursor.AtEnd())
+    return std::nullopt;
+  leg.Destination = cursor.Next();
+  return leg;
+}
+
+// The number of fields of a line: one more than its commas.
+std::size_t CountFields(std::string_view line) {
+  return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+}
+
 // Checks the times and flight level of a leg, lays its times out when laying and keeps its
 // destination. False when a time cannot be read.
-[[gnu::always_inline]] inline bool CheckLeg(std::size_t leg, FieldCursor& cursor, bool laying,
+[[gnu::always_inline]] inline bool CheckLeg(std::size_t leg, const LegFields& fields, bool laying,
                                             Layout& layout, FlightPlanEntry& entry,
                                             ProblemList& problems) {
   bool timesRead = true;
   for (const bool arrival : {false, true}) {
-    const std::int64_t time = ReadTime(leg, cursor.Next(), arrival, problems);
+    const std::int64_t time =
+        ReadTime(leg, arrival ? fields.Arrival : fields.Departure, arrival, problems);
     timesRead = timesRead && time != kUnread;
     if (laying && timesRead)
       layout.Take(time, arrival, leg);
   }
   // A number has no spaces to trim.
-  if (const std::string_view level = cursor.Next(); !IsNumber(level) && !IsNumber(Trimmed(level)))
-    AddLevelError(leg, Trimmed(level), problems);
-  (void)cursor.Next();
-  (void)cursor.Next();
-  entry.Destinations.push_back(Trimmed(cursor.Next()));
+  if (!IsNumber(fields.Level) && !IsNumber(Trimmed(fields.Level)))
+    AddLevelError(leg, Trimmed(fields.Level), problems);
+  entry.Destinations.push_back(Trimmed(fields.Destination));
   return timesRead;
 }
 
@@ -377,26 +403,37 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
   }
   entry.Number = *number;
 
-  const std::size_t fields = CountFields(line);
-  const bool complete = fields > kHeadFields && (fields - kHeadFields) % kLegFields == 0;
-  if (!complete) {
-    problems.Add(Severity::Error, "legs incomplete: " + std::to_string(fields) +
-                                      " fields are not 5 and then 6 for each leg");
-  }
+  // The fields are counted only when the legs turn out incomplete, which is known once they are
+  // read; that error goes first among the line's problems.
+  const std::size_t firstProblem = problems.Problems.size();
   (void)cursor.Next();  // the registration: FlightPlanCopies follows it
   const std::string_view percentage = Trimmed(cursor.Next());
   const std::string_view periodField = Trimmed(cursor.Next());
   const std::string_view rule = Trimmed(cursor.Next());
+  const std::size_t headFields = cursor.AtEnd() ? CountFields(line) : kHeadFields + 1;
   const std::optional<std::int64_t> period =
-      CheckHead(percentage, periodField, rule, fields, problems);
+      CheckHead(percentage, periodField, rule, headFields, problems);
   Layout layout(period.value_or(kWeek), entry.Schedule);
-  const std::size_t legs = fields > kHeadFields ? (fields - kHeadFields) / kLegFields : 0;
+  std::size_t legs = 0;
   bool timesRead = true;
   bool repeats = false;  // a leg goes where the leg before it went
-  for (std::size_t leg = 0; leg < legs; ++leg) {
-    timesRead = CheckLeg(leg, cursor, period && timesRead, layout, entry, problems) && timesRead;
+  bool partial = false;  // the line ends within a leg
+  for (; !cursor.AtEnd(); ++legs) {
+    const std::optional<LegFields> leg = NextLeg(cursor);
+    if (!leg) {
+      partial = true;
+      break;
+    }
+    timesRead = CheckLeg(legs, *leg, period && timesRead, layout, entry, problems) && timesRead;
     repeats =
-        repeats || (leg > 0 && SameText(entry.Destinations[leg], entry.Destinations[leg - 1]));
+        repeats || (legs > 0 && SameText(entry.Destinations[legs], entry.Destinations[legs - 1]));
+  }
+  const bool complete = legs > 0 && !partial;
+  if (!complete) {
+    const auto at = problems.Problems.begin() + static_cast<std::ptrdiff_t>(firstProblem);
+    problems.Problems.insert(at, Problem{problems.File, problems.Line, Severity::Error,
+                                         "legs incomplete: " + std::to_string(CountFields(line)) +
+                                             " fields are not 5 and then 6 for each leg"});
   }
   if (period && timesRead)
     layout.Report(complete, problems);
