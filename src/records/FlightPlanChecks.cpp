@@ -406,7 +406,7 @@ bool CheckFlightPlanEntry(std::string_view line, FlightPlanEntry& entry, Problem
   // The fields are counted only when the legs turn out incomplete, which is known once they are
   // read; that error goes first among the line's problems.
   const std::size_t firstProblem = problems.Problems.size();
-  (void)cursor.Next();  // the registration: FlightPlanCopies follows it
+  entry.Registration = Trimmed(cursor.Next());
   const std::string_view percentage = Trimmed(cursor.Next());
   const std::string_view periodField = Trimmed(cursor.Next());
   const std::string_view rule = Trimmed(cursor.Next());

@@ -20,6 +20,7 @@ struct ScheduleNote {
 // from line to line, so that the room is made once.
 struct FlightPlanEntry {
   std::int32_t Number = 0;
+  std::string_view Registration;               // the second field without surrounding spaces
   std::vector<std::string_view> Destinations;  // of each complete leg, in order
   std::vector<ScheduleNote> Schedule;          // reported after the legs' own problems
 };

@@ -11,7 +11,10 @@ FlightPlanCopies::Key FlightPlanCopies::KeyOf(std::string_view line) {
   const std::size_t comma = line.find(',');
   const std::string_view rest =
       comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
-  const std::string_view registration = TrimSpaces(rest.substr(0, rest.find(',')));
+  return KeyFrom(TrimSpaces(rest.substr(0, rest.find(','))));
+}
+
+FlightPlanCopies::Key FlightPlanCopies::KeyFrom(std::string_view registration) {
   const std::uint64_t hash = std::hash<std::string_view>{}(registration);
   return {registration, static_cast<std::uint32_t>(hash ^ hash >> 32)};
 }

@@ -35,6 +35,9 @@ class FlightPlanCopies {
   // The key of a flight-plan entry's line.
   static Key KeyOf(std::string_view line);
 
+  // The key of an entry of that registration, read already.
+  static Key KeyFrom(std::string_view registration);
+
   // Which of two followers follows the entries of a registration of that hash.
   static unsigned HalfOf(std::uint32_t hash) { return hash >> 31; }
 

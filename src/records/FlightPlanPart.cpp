@@ -56,14 +56,16 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
     }
   }
   ++Entries;
-  const FlightPlanCopies::Key key = FlightPlanCopies::KeyOf(line);
-  ToFollow[FlightPlanCopies::HalfOf(key.Hash)].push_back(
-      FlightPlanCopies::Entry{static_cast<std::uint32_t>(line.data() - Text.data()),
-                              static_cast<std::uint32_t>(number), key.Hash});
   // The set's tables are asked about an entry only after the next entry's own checks, so that
   // what they look at is fetched from memory meanwhile.
   FlightPlanEntry& entry = m_entries[m_current];
   const bool numbered = CheckFlightPlanEntry(line, entry, Problems);
+  // The checks read the registration, unless they stopped at the aircraft number.
+  const FlightPlanCopies::Key key =
+      numbered ? FlightPlanCopies::KeyFrom(entry.Registration) : FlightPlanCopies::KeyOf(line);
+  ToFollow[FlightPlanCopies::HalfOf(key.Hash)].push_back(
+      FlightPlanCopies::Entry{static_cast<std::uint32_t>(line.data() - Text.data()),
+                              static_cast<std::uint32_t>(number), key.Hash});
   if (numbered) {
     Numbers.Fetch(entry.Number);
     if (m_tables.Airports != nullptr) {
