@@ -11,17 +11,13 @@
 
 #include "records/AircraftNumber.h"
 #include "records/FieldCursor.h"
+#include "records/FlightTimes.h"
 #include "records/Texts.h"
 
 namespace fw {
 namespace {
 
-constexpr std::int64_t kMinute = 60;
-constexpr std::int64_t kHour = 60 * kMinute;
-constexpr std::int64_t kDay = 24 * kHour;
-constexpr std::int64_t kWeek = 7 * kDay;
 constexpr std::size_t kHeadFields = 5;
-constexpr std::size_t kLegFields = 6;
 constexpr std::size_t kMostLegs = 200;
 
 // A field as the report shows it.
@@ -31,38 +27,6 @@ std::string Shown(std::string_view field) {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// The value of the digits at text[at...], at most nine of them counted into it; at moves past
-// all of them. Nothing when there is no digit.
-std::optional<std::int64_t> ReadDigits(std::string_view text, std::size_t& at, std::size_t& count) {
-  const std::size_t from = at;
-  std::int64_t value = 0;
-  while (at < text.size() && IsDigit(text[at])) {
-    if (at - from < 9)
-      value = value * 10 + (text[at] - '0');
-    ++at;
-  }
-  count = at - from;
-  return count == 0 ? std::nullopt : std::optional<std::int64_t>(value);
-}
-
-// The count bytes at at, the first the lowest: one load where the machine allows.
-template <std::size_t count>
-std::uint64_t LoadBytes(const char* at) {
-  std::uint64_t v = 0;
-  for (std::size_t k = 0; k < count; ++k)
-    v |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
-  return v;
-}
-
-// The bytes of a short text as LoadBytes gives them.
-template <std::size_t count>
-constexpr std::uint64_t BytesOf(const char (&text)[count + 1]) {
-  std::uint64_t v = 0;
-  for (std::size_t k = 0; k < count; ++k)
-    v |= std::uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
-  return v;
 }
 
 bool IsNumber(std::string_view field) {
@@ -92,84 +56,6 @@ std::optional<std::int64_t> PeriodSeconds(std::string_view field) {
   return *hours * kHour;
 }
 
-// A time as seconds from midnight of day 0 (day × a day + time of day); kUnread when unreadable.
-constexpr std::int64_t kUnread = -1;
-
-// The seconds of the clock hh:mm:ss in the eight bytes of v, the first the lowest; kUnread when
-// v holds no such clock or its values are out of range. All its bytes are checked at once.
-std::int64_t ClockSeconds(std::uint64_t v) {
-  constexpr std::uint64_t kColons = 0x0000'FF00'00FF'0000;
-  constexpr std::uint64_t kZeros = 0x3030'0030'3000'3030;  // '0' where the digits go
-  constexpr std::uint64_t kHighs = 0xF0F0'00F0'F000'F0F0;
-  const std::uint64_t digits = (v & ~kColons) ^ kZeros;  // a digit's value, or more than 9
-  if ((v & kColons) != 0x0000'3A00'003A'0000 ||
-      ((digits | (digits + 0x0606'0006'0600'0606)) & kHighs) != 0)
-    return kUnread;
-  // Each byte holds the two digits from it on: the hour, the minutes and the seconds in 0, 3, 6.
-  const std::uint64_t pairs = digits * 10 + (digits >> 8);
-  const std::int64_t hour = static_cast<std::int64_t>(pairs & 0xFF);
-  const std::int64_t minute = static_cast<std::int64_t>((pairs >> 24) & 0xFF);
-  const std::int64_t second = static_cast<std::int64_t>((pairs >> 48) & 0xFF);
-  if (hour > 23 || minute > 59 || second > 59)
-    return kUnread;
-  return hour * kHour + minute * kMinute + second;
-}
-
-// The time of the forms nearly every field has, hh:mm[:ss] with or without a day of one digit,
-// read at once; kUnread for any other text, and for values out of range.
-std::int64_t ReadCommonTime(std::string_view text) {
-  std::int64_t day = 0;
-  if (text.size() == 7 || text.size() == 10) {
-    day = text[0] - '0';
-    if (text[1] != '/' || day < 0 || day > 6)
-      return kUnread;
-    text.remove_prefix(2);
-  }
-  if (text.size() != 5 && text.size() != 8)
-    return kUnread;
-  // hh:mm is read as hh:mm:00.
-  const std::uint64_t v = text.size() == 8 ? LoadBytes<8>(text.data())
-                                           : LoadBytes<5>(text.data()) | 0x3030'3A00'0000'0000;
-  const std::int64_t clock = ClockSeconds(v);
-  return clock == kUnread ? kUnread : day * kDay + clock;
-}
-
-// The time of text, the field without its prefix, in any form ReadTime takes; otherwise kUnread
-// and the complaint about the field.
-std::int64_t ReadOtherTime(std::string_view field, std::string_view text, std::string& complaint) {
-  std::size_t at = 0;
-  std::size_t count = 0;
-  std::optional<std::int64_t> day;
-  auto first = ReadDigits(text, at, count);
-  if (first && at < text.size() && text[at] == '/') {
-    day = count > 1 ? std::optional<std::int64_t>(99) : first;
-    first = ReadDigits(text, ++at, count);
-  }
-  const bool hourRead = first && count <= 2 && at < text.size() && text[at] == ':';
-  std::optional<std::int64_t> minutes;
-  std::optional<std::int64_t> seconds = 0;
-  if (hourRead)
-    minutes = ReadDigits(text, ++at, count);
-  bool wellFormed = hourRead && minutes && count == 2;
-  if (wellFormed && at < text.size() && text[at] == ':') {
-    seconds = ReadDigits(text, ++at, count);
-    wellFormed = seconds && count == 2;
-  }
-  if (!wellFormed || at != text.size())
-    complaint = Shown(field) + " is not a time of the form [d/]hh:mm[:ss]";
-  else if (day && *day > 6)
-    complaint = Shown(field) + " has a day outside 0 to 6";
-  else if (*first > 23)
-    complaint = Shown(field) + " has an hour over 23";
-  else if (*minutes > 59)
-    complaint = Shown(field) + " has minutes over 59";
-  else if (*seconds > 59)
-    complaint = Shown(field) + " has seconds over 59";
-  else
-    return day.value_or(0) * kDay + *first * kHour + *minutes * kMinute + *seconds;
-  return kUnread;
-}
-
 std::string LegText(std::size_t leg) {
   return "leg " + std::to_string(leg + 1);
 }
@@ -190,18 +76,33 @@ inline std::string_view WithoutPrefix(std::string_view text, bool arrival) {
   return text;
 }
 
+// The complaint about a time's field, after the field.
+const char* FaultText(TimeFault fault) {
+  switch (fault) {
+    case TimeFault::Day:
+      return " has a day outside 0 to 6";
+    case TimeFault::Hour:
+      return " has an hour over 23";
+    case TimeFault::Minutes:
+      return " has minutes over 59";
+    case TimeFault::Seconds:
+      return " has seconds over 59";
+    default:
+      return " is not a time of the form [d/]hh:mm[:ss]";
+  }
+}
+
 // ReadOtherTime for a leg's field without its surrounding spaces, adding the error about it when
 // it gives no time.
 std::int64_t ReadOtherLegTime(std::size_t leg, std::string_view field, bool arrival,
                               ProblemList& problems) {
-  const std::string_view text = WithoutPrefix(field, arrival);
-  std::string complaint;
-  const std::int64_t time = ReadOtherTime(field, text, complaint);
-  if (time == kUnread) {
-    problems.Add(Severity::Error,
-                 LegText(leg) + (arrival ? ": arrival time " : ": departure time ") + complaint);
+  const OtherTime time = ReadOtherTime(WithoutPrefix(field, arrival));
+  if (time.Fault != TimeFault::None) {
+    problems.Add(Severity::Error, LegText(leg) +
+                                      (arrival ? ": arrival time " : ": departure time ") +
+                                      Shown(field) + FaultText(time.Fault));
   }
-  return time;
+  return time.Seconds;
 }
 
 // The time of a leg's field `[d/]hh:mm[:ss]` (an arrival may start with "@" or "TNG"), spaces
