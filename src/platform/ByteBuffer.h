@@ -69,8 +69,4 @@ class ByteBuffer {
   Release m_release = nullptr;
 };
 
-// Has the system bring in what of bytes is not in memory yet (see FileSystem::ReadFileLazily),
-// all at once, so that reading them later waits for no page; returns when they are in.
-void BringIn(std::string_view bytes) noexcept;
-
 }  // namespace fw

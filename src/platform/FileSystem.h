@@ -35,10 +35,6 @@ class FileSystem {
   // The whole content of the file; fails with `cannot open "NAME": reason` or `cannot read ...`.
   virtual Result<ByteBuffer> ReadFile(const std::string& path) = 0;
 
-  // As ReadFile, but the bytes of a large file may be left to come in as they are first read, for
-  // a caller that has them brought in (BringIn) beside other work. This default reads them whole.
-  virtual Result<ByteBuffer> ReadFileLazily(const std::string& path) { return ReadFile(path); }
-
   // Creates an empty temporary file beside target. It gets target's permissions when target
   // exists, else those of permissionsFrom when that is not empty, else a new file's defaults.
   // Fails for a target that nobody may write to (`cannot write "NAME": Permission denied`).

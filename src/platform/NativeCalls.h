@@ -64,11 +64,7 @@ void StartWriteBack(int fd, std::size_t justWritten);
 // The file's bytes mapped read-only from the system's cache, which spares both the copy and the
 // fresh memory a heap buffer would cost; nothing when the file cannot or need not be mapped. The
 // mapping holds the file's content as it was even after the file is replaced by rename.
-// Unless bringIn, the pages are left to come in when first read, or by BringIn.
-std::optional<ByteBuffer> MapWholeFile(int fd, long long size, bool bringIn);
-
-// Has the system map the pages of the bytes that are not mapped yet, all in one call.
-void BringIn(const char* data, std::size_t size) noexcept;
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size);
 
 // Whether path names an existing file that has no other name.
 bool OnlyNameOfAFile(const fs::path& path);

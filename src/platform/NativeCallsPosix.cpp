@@ -92,16 +92,14 @@ void StartWriteBack(int fd, std::size_t justWritten) {
 void StartWriteBack(int, std::size_t) {}
 #endif
 
-// Without MAP_POPULATE (or BringIn) each page would be faulted in on its own, which costs more
-// than a read.
+// Without MAP_POPULATE each page would be faulted in on its own, which costs more than a read.
 #ifdef MAP_POPULATE
-std::optional<ByteBuffer> MapWholeFile(int fd, long long size, bool bringIn) {
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
   constexpr long long kWorthMapping = 64 << 10;
   if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
     return std::nullopt;
   const auto length = static_cast<std::size_t>(size);
-  void* mapped =
-      ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | (bringIn ? MAP_POPULATE : 0), fd, 0);
+  void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   if (mapped == MAP_FAILED)
     return std::nullopt;
   return ByteBuffer::Adopt(static_cast<const char*>(mapped), length,
@@ -110,24 +108,10 @@ std::optional<ByteBuffer> MapWholeFile(int fd, long long size, bool bringIn) {
                            });
 }
 #else
-std::optional<ByteBuffer> MapWholeFile(int, long long, bool) {
+std::optional<ByteBuffer> MapWholeFile(int, long long) {
   return std::nullopt;
 }
 #endif
-
-void BringIn(const char* data, std::size_t size) noexcept {
-#ifdef MADV_POPULATE_READ
-  // madvise wants the start of a page.
-  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const auto start = reinterpret_cast<std::uintptr_t>(data) / page * page;
-  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(data) + size;
-  if (size > 0)
-    (void)::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_READ);
-#else
-  (void)data;
-  (void)size;
-#endif
-}
 
 bool OnlyNameOfAFile(const fs::path& path) {
   std::error_code error;

@@ -171,12 +171,9 @@ int RemoveFile(const fs::path& path) {
 void StartWriteBack(int, std::size_t) {}
 
 // Windows cannot replace a file while a view of it is open, and outputs may replace inputs.
-std::optional<ByteBuffer> MapWholeFile(int, long long, bool) {
+std::optional<ByteBuffer> MapWholeFile(int, long long) {
   return std::nullopt;
 }
-
-// Files are read whole here: their bytes are in memory already.
-void BringIn(const char*, std::size_t) noexcept {}
 
 bool OnlyNameOfAFile(const fs::path& path) {
   const auto information = InformationOf(path);

@@ -90,50 +90,44 @@ Result<TempFile> MakeTempBeside(const std::string& target, const fs::path& targe
   }
 }
 
-Result<ByteBuffer> NativeRead(const std::string& name, bool bringIn) {
-  const fs::path path = ToPath(name);
-  const int fd = OpenForRead(path);
-  if (fd < 0)
-    return IoFailure(errno == EISDIR ? "cannot read" : "cannot open", name, errno);
-  long long expected = FileSizeOf(fd);
-  if (expected < 0)
-    expected = 0;
-  if (auto mapped = MapWholeFile(fd, expected, bringIn)) {
-    CloseFile(fd);
-    return std::move(*mapped);
-  }
-  // One extra byte shows whether the file grew since its size was taken.
-  ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == buffer.size()) {
-      ByteBuffer larger(buffer.size() * 2);
-      std::memcpy(larger.data(), buffer.data(), filled);
-      buffer = std::move(larger);
-    }
-    const long long got = ReadSome(fd, buffer.data() + filled, buffer.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR)
-        continue;
-      const int error = errno;
-      CloseFile(fd);
-      return IoFailure("cannot read", name, error);
-    }
-    if (got == 0)
-      break;
-    filled += static_cast<std::size_t>(got);
-  }
-  CloseFile(fd);
-  buffer.Truncate(filled);
-  return buffer;
-}
-
 class Native final : public FileSystem {
  public:
-  Result<ByteBuffer> ReadFile(const std::string& name) override { return NativeRead(name, true); }
-
-  Result<ByteBuffer> ReadFileLazily(const std::string& name) override {
-    return NativeRead(name, false);
+  Result<ByteBuffer> ReadFile(const std::string& name) override {
+    const fs::path path = ToPath(name);
+    const int fd = OpenForRead(path);
+    if (fd < 0)
+      return IoFailure(errno == EISDIR ? "cannot read" : "cannot open", name, errno);
+    long long expected = FileSizeOf(fd);
+    if (expected < 0)
+      expected = 0;
+    if (auto mapped = MapWholeFile(fd, expected)) {
+      CloseFile(fd);
+      return std::move(*mapped);
+    }
+    // One extra byte shows whether the file grew since its size was taken.
+    ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+      if (filled == buffer.size()) {
+        ByteBuffer larger(buffer.size() * 2);
+        std::memcpy(larger.data(), buffer.data(), filled);
+        buffer = std::move(larger);
+      }
+      const long long got = ReadSome(fd, buffer.data() + filled, buffer.size() - filled);
+      if (got < 0) {
+        if (errno == EINTR)
+          continue;
+        const int error = errno;
+        CloseFile(fd);
+        return IoFailure("cannot read", name, error);
+      }
+      if (got == 0)
+        break;
+      filled += static_cast<std::size_t>(got);
+    }
+    CloseFile(fd);
+    buffer.Truncate(filled);
+    return buffer;
   }
 
   Result<TempFile> CreateTempFile(const std::string& target,
@@ -218,10 +212,6 @@ class Native final : public FileSystem {
 FileSystem& NativeFileSystem() {
   static Native native;
   return native;
-}
-
-void BringIn(std::string_view bytes) noexcept {
-  native::BringIn(bytes.data(), bytes.size());
 }
 
 }  // namespace fw

@@ -90,8 +90,7 @@ Result<Completed> EvaluateFlightPlans(const OperationRequest& request, const Pro
   std::vector<std::string_view> files;
   buffers.reserve(names.size());
   for (const std::string& name : names) {
-    // The evaluation brings the large files in beside its first work.
-    Result<ByteBuffer> read = fs.ReadFileLazily(name);
+    Result<ByteBuffer> read = fs.ReadFile(name);
     if (!read)
       return read.error();
     buffers.push_back(std::move(read).value());

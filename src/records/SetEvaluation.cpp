@@ -63,18 +63,9 @@ class SetEvaluator {
     }
     m_aircraft = FlatMap<std::int32_t, bool, NumberHash>(aircraft);
     m_aircraftEntries.reserve(aircraft);
-    {
-      // The flight-plan files' bytes are brought in while the other files are read.
-      const WorkBeside bringIn([&] {
-        for (std::uint32_t k = 0; k < m_files.size(); ++k) {
-          if (m_summaries[k].Kind == SetFileKind::FlightPlans)
-            BringIn(m_files[k]);
-        }
-      });
-      for (std::uint32_t k = 0; k < m_files.size(); ++k) {
-        if (m_summaries[k].Kind != SetFileKind::FlightPlans)
-          EvaluateFile(k);
-      }
+    for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+      if (m_summaries[k].Kind != SetFileKind::FlightPlans)
+        EvaluateFile(k);
     }
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
       if (m_summaries[k].Kind == SetFileKind::FlightPlans)
