@@ -41,7 +41,7 @@ class LargeBlockAllocator {
   friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) = default;
 
  private:
-  static bool IsLarge(std::size_t count) { return count * sizeof(T) >= (std::size_t{4} << 20); }
+  static bool IsLarge(std::size_t count) { return count * sizeof(T) >= (std::size_t{1} << 20); }
 };
 
 }  // namespace fw
