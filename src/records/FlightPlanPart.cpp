@@ -92,8 +92,6 @@ void FlightPlanPart::Finish() {
 void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
   const std::int32_t number = entry.Number;
   Legs += entry.Destinations.size();
-  Lowest = Numbers.size() == 0 ? number : std::min(Lowest, number);
-  Highest = Numbers.size() == 0 ? number : std::max(Highest, number);
   const auto [listed, firstUse] = Numbers.Insert(number, 1);
   // The aircraft files are asked once for each number.
   if (firstUse && m_tables.Aircraft != nullptr)

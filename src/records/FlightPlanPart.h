@@ -34,8 +34,8 @@ class FlightPlanPart {
   }
 
   // Checks a line of the part, numbered from 1 in the part; lines come in file order, and a
-  // part holds fewer than 2^32 lines (see SplitIntoParts). Some of
-  // the checks of an entry wait for the next entry: Finish does them after the last line.
+  // part holds fewer than 2^32 lines (see SplitIntoParts). Some of the checks of an entry wait
+  // for the next entry: Finish does them after the last line.
   void Check(std::string_view line, std::uint64_t number);
   void Finish();
 
@@ -48,8 +48,6 @@ class FlightPlanPart {
   std::string_view DayText;
   // The aircraft numbers used, each with 0 when it is in no aircraft file (of some).
   NumberMarks Numbers;
-  std::int32_t Lowest = 0;
-  std::int32_t Highest = 0;
   // The entries, in order, for each follower (FlightPlanCopies::HalfOf their hash).
   std::array<FlightPlanCopies::Entries, 2> ToFollow;
 
@@ -65,8 +63,9 @@ class FlightPlanPart {
   FlatMap<std::string_view, std::uint64_t> m_missingAirports;
 };
 
-// A flight-plan file cut at line ends into parts to be checked at once: two when it is large, and
-// more when it is so large that a part would have 2^31 lines; one for a small file.
+// A flight-plan file cut at line ends into parts to be checked at once: one for a small file, two
+// for a large one, and more where a part would be over 2 GiB, so that the offsets and numbers of
+// a part's lines fit in 32 bits.
 std::vector<std::string_view> SplitIntoParts(std::string_view bytes);
 
 }  // namespace fw
