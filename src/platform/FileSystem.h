@@ -35,6 +35,10 @@ class FileSystem {
   // The whole content of the file; fails with `cannot open "NAME": reason` or `cannot read ...`.
   virtual Result<ByteBuffer> ReadFile(const std::string& path) = 0;
 
+  // As ReadFile, for a file to be read mostly a piece at a time through copies
+  // (ByteBuffer::CopyOut) where the buffer can make them, as this default's cannot.
+  virtual Result<ByteBuffer> ReadFileInPieces(const std::string& path) { return ReadFile(path); }
+
   // Creates an empty temporary file beside target. It gets target's permissions when target
   // exists, else those of permissionsFrom when that is not empty, else a new file's defaults.
   // Fails for a target that nobody may write to (`cannot write "NAME": Permission denied`).

@@ -37,6 +37,10 @@ int OpenNewFile(const fs::path& path);
 long long ReadSome(int fd, char* data, std::size_t size);
 long long WriteSome(int fd, const char* data, std::size_t size);
 
+// Reads size bytes of the file from offset on, whatever its position; false when they cannot
+// all be read. Only files that ByteBuffers hold (see Mapping::ForCopies) are read so.
+bool ReadAt(int fd, std::uint64_t offset, char* data, std::size_t size);
+
 // 0, or -1 with errno on failure.
 int CloseFile(int fd);
 int SyncFile(int fd);
@@ -61,10 +65,19 @@ int RemoveFile(const fs::path& path);
 // the flush before the rename waits for the last few megabytes only, not for the whole file.
 void StartWriteBack(int fd, std::size_t justWritten);
 
+// How the bytes of a mapped file are to be read.
+enum class Mapping {
+  // In place: every page is brought in at once, as each would otherwise cost a fault.
+  InPlace,
+  // Mostly through copies (ByteBuffer::CopyOut): pages are brought in only where the bytes are
+  // read in place, and the buffer takes over fd for the copies.
+  ForCopies,
+};
+
 // The file's bytes mapped read-only from the system's cache, which spares both the copy and the
 // fresh memory a heap buffer would cost; nothing when the file cannot or need not be mapped. The
 // mapping holds the file's content as it was even after the file is replaced by rename.
-std::optional<ByteBuffer> MapWholeFile(int fd, long long size);
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size, Mapping mapping);
 
 // Whether path names an existing file that has no other name.
 bool OnlyNameOfAFile(const fs::path& path);

@@ -38,6 +38,20 @@ long long ReadSome(int fd, char* data, std::size_t size) {
   return ::read(fd, data, size);
 }
 
+bool ReadAt(int fd, std::uint64_t offset, char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t got = ::pread(fd, data, size, static_cast<off_t>(offset));
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got <= 0)
+      return false;
+    data += got;
+    size -= static_cast<std::size_t>(got);
+    offset += static_cast<std::uint64_t>(got);
+  }
+  return true;
+}
+
 long long WriteSome(int fd, const char* data, std::size_t size) {
   return ::write(fd, data, size);
 }
@@ -92,23 +106,28 @@ void StartWriteBack(int fd, std::size_t justWritten) {
 void StartWriteBack(int, std::size_t) {}
 #endif
 
-// Without MAP_POPULATE each page would be faulted in on its own, which costs more than a read.
 #ifdef MAP_POPULATE
-std::optional<ByteBuffer> MapWholeFile(int fd, long long size) {
+std::optional<ByteBuffer> MapWholeFile(int fd, long long size, Mapping mapping) {
   constexpr long long kWorthMapping = 64 << 10;
   if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
     return std::nullopt;
   const auto length = static_cast<std::size_t>(size);
-  void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  const bool inPlace = mapping == Mapping::InPlace;
+  void* mapped =
+      ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | (inPlace ? MAP_POPULATE : 0), fd, 0);
   if (mapped == MAP_FAILED)
     return std::nullopt;
-  return ByteBuffer::Adopt(static_cast<const char*>(mapped), length,
-                           [](const char* data, std::size_t extent) noexcept {
-                             (void)::munmap(const_cast<char*>(data), extent);
-                           });
+  return ByteBuffer::Adopt(
+      static_cast<const char*>(mapped), length,
+      [](const char* data, std::size_t extent, int file) noexcept {
+        (void)::munmap(const_cast<char*>(data), extent);
+        if (file >= 0)
+          (void)::close(file);
+      },
+      inPlace ? -1 : fd);
 }
 #else
-std::optional<ByteBuffer> MapWholeFile(int, long long) {
+std::optional<ByteBuffer> MapWholeFile(int, long long, Mapping) {
   return std::nullopt;
 }
 #endif

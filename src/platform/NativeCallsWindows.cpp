@@ -119,6 +119,11 @@ long long ReadSome(int fd, char* data, std::size_t size) {
   return _read(fd, data, Portion(size));
 }
 
+// No file is mapped here (see MapWholeFile), so no buffer has a file to read from.
+bool ReadAt(int, std::uint64_t, char*, std::size_t) {
+  return false;
+}
+
 long long WriteSome(int fd, const char* data, std::size_t size) {
   return _write(fd, data, Portion(size));
 }
@@ -171,7 +176,7 @@ int RemoveFile(const fs::path& path) {
 void StartWriteBack(int, std::size_t) {}
 
 // Windows cannot replace a file while a view of it is open, and outputs may replace inputs.
-std::optional<ByteBuffer> MapWholeFile(int, long long) {
+std::optional<ByteBuffer> MapWholeFile(int, long long, Mapping) {
   return std::nullopt;
 }
 

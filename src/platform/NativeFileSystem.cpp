@@ -93,41 +93,11 @@ Result<TempFile> MakeTempBeside(const std::string& target, const fs::path& targe
 class Native final : public FileSystem {
  public:
   Result<ByteBuffer> ReadFile(const std::string& name) override {
-    const fs::path path = ToPath(name);
-    const int fd = OpenForRead(path);
-    if (fd < 0)
-      return IoFailure(errno == EISDIR ? "cannot read" : "cannot open", name, errno);
-    long long expected = FileSizeOf(fd);
-    if (expected < 0)
-      expected = 0;
-    if (auto mapped = MapWholeFile(fd, expected)) {
-      CloseFile(fd);
-      return std::move(*mapped);
-    }
-    // One extra byte shows whether the file grew since its size was taken.
-    ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
-    std::size_t filled = 0;
-    for (;;) {
-      if (filled == buffer.size()) {
-        ByteBuffer larger(buffer.size() * 2);
-        std::memcpy(larger.data(), buffer.data(), filled);
-        buffer = std::move(larger);
-      }
-      const long long got = ReadSome(fd, buffer.data() + filled, buffer.size() - filled);
-      if (got < 0) {
-        if (errno == EINTR)
-          continue;
-        const int error = errno;
-        CloseFile(fd);
-        return IoFailure("cannot read", name, error);
-      }
-      if (got == 0)
-        break;
-      filled += static_cast<std::size_t>(got);
-    }
-    CloseFile(fd);
-    buffer.Truncate(filled);
-    return buffer;
+    return Read(name, Mapping::InPlace);
+  }
+
+  Result<ByteBuffer> ReadFileInPieces(const std::string& name) override {
+    return Read(name, Mapping::ForCopies);
   }
 
   Result<TempFile> CreateTempFile(const std::string& target,
@@ -205,6 +175,46 @@ class Native final : public FileSystem {
     }
     (void)RemoveFile(ToPath(file.Path));
   }
+
+ private:
+  static Result<ByteBuffer> Read(const std::string& name, Mapping mapping) {
+    const fs::path path = ToPath(name);
+    const int fd = OpenForRead(path);
+    if (fd < 0)
+      return IoFailure(errno == EISDIR ? "cannot read" : "cannot open", name, errno);
+    long long expected = FileSizeOf(fd);
+    if (expected < 0)
+      expected = 0;
+    if (auto mapped = MapWholeFile(fd, expected, mapping)) {
+      if (!mapped->CanCopyOut())
+        CloseFile(fd);
+      return std::move(*mapped);
+    }
+    // One extra byte shows whether the file grew since its size was taken.
+    ByteBuffer buffer(static_cast<std::size_t>(expected) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+      if (filled == buffer.size()) {
+        ByteBuffer larger(buffer.size() * 2);
+        std::memcpy(larger.data(), buffer.data(), filled);
+        buffer = std::move(larger);
+      }
+      const long long got = ReadSome(fd, buffer.data() + filled, buffer.size() - filled);
+      if (got < 0) {
+        if (errno == EINTR)
+          continue;
+        const int error = errno;
+        CloseFile(fd);
+        return IoFailure("cannot read", name, error);
+      }
+      if (got == 0)
+        break;
+      filled += static_cast<std::size_t>(got);
+    }
+    CloseFile(fd);
+    buffer.Truncate(filled);
+    return buffer;
+  }
 };
 
 }  // namespace
@@ -212,6 +222,11 @@ class Native final : public FileSystem {
 FileSystem& NativeFileSystem() {
   static Native native;
   return native;
+}
+
+bool ByteBuffer::CopyOut(std::size_t offset, char* to, std::size_t size) const {
+  return m_file >= 0 && offset <= m_size && size <= m_size - offset &&
+         native::ReadAt(m_file, offset, to, size);
 }
 
 }  // namespace fw

@@ -60,7 +60,10 @@ struct Evaluation {
 
 // The problems and summaries of a set of files given whole (a byte-order mark may open each),
 // in list order; names are the files' names as listed, for texts that point to another line.
-Evaluation EvaluateSet(std::span<const std::string> names, std::span<const std::string_view> files);
+// sources, where given, hold the files' bytes (files[k] is sources[k]->view()), so that large
+// files can be read from copies (ByteBuffer::CopyOut).
+Evaluation EvaluateSet(std::span<const std::string> names, std::span<const std::string_view> files,
+                       std::span<const ByteBuffer* const> sources = {});
 
 // The report of an evaluation, lines ending in CR LF: one line a problem ("NAME:LINE: error:
 // TEXT"), a blank line, a summary line per file and the totals.

@@ -90,14 +90,17 @@ Result<Completed> EvaluateFlightPlans(const OperationRequest& request, const Pro
   std::vector<std::string_view> files;
   buffers.reserve(names.size());
   for (const std::string& name : names) {
-    Result<ByteBuffer> read = fs.ReadFile(name);
+    Result<ByteBuffer> read = fs.ReadFileInPieces(name);
     if (!read)
       return read.error();
     buffers.push_back(std::move(read).value());
     files.push_back(buffers.back().view());
   }
   progress(Step::Evaluating);
-  const Evaluation evaluation = EvaluateSet(names, files);
+  std::vector<const ByteBuffer*> sources;
+  for (const ByteBuffer& buffer : buffers)
+    sources.push_back(&buffer);
+  const Evaluation evaluation = EvaluateSet(names, files, sources);
   progress(Step::Writing);
   const std::string output(TrimSpaces(request.Output));
   Result<AtomicFileWriter> writer = AtomicFileWriter::Create(fs, output);

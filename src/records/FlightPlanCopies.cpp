@@ -20,10 +20,11 @@ FlightPlanCopies::Key FlightPlanCopies::KeyFrom(std::string_view registration) {
 }
 
 void FlightPlanCopies::Add(Entries entries, std::uint32_t file, std::uint64_t before,
-                           std::string_view text) {
+                           std::string_view text, const ByteBuffer* source) {
   const std::uint64_t first = m_entries;
   m_entries += entries.size();
-  m_parts.push_back(Part{std::move(entries), file, before, text, first});
+  m_parts.push_back(Part{std::move(entries), file, before, text, first,
+                         source != nullptr && source->CanCopyOut() ? source : nullptr});
 }
 
 void FlightPlanCopies::Reserve() {
@@ -43,22 +44,36 @@ void FlightPlanCopies::Reserve() {
   m_slots = std::move(slots);
 }
 
-std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::uint64_t index) const {
+std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::uint64_t index,
+                                                                 std::string& room) const {
   const auto after =
       std::upper_bound(m_parts.begin(), m_parts.end(), index,
                        [](std::uint64_t k, const Part& part) { return k < part.First; });
   const Part& part = *(after - 1);
   return EntryAt(static_cast<std::size_t>(after - 1 - m_parts.begin()),
-                 static_cast<std::size_t>(index - part.First));
+                 static_cast<std::size_t>(index - part.First), room);
 }
 
-std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::size_t part,
-                                                                 std::size_t at) const {
+std::pair<LinePlace, std::string_view> FlightPlanCopies::EntryAt(std::size_t part, std::size_t at,
+                                                                 std::string& room) const {
   const Part& whole = m_parts[part];
   const Entry& entry = whole.Held[at];
+  const LinePlace place{whole.File, whole.Before + entry.Number};
   const std::string_view rest = whole.Text.substr(entry.Offset);
-  return {LinePlace{whole.File, whole.Before + entry.Number},
-          rest.substr(0, rest.find_first_of("\r\n"))};
+  if (whole.Source != nullptr) {
+    const auto start = static_cast<std::size_t>(rest.data() - whole.Source->data());
+    // A line rarely needs more than one copy: most are well under 256 bytes.
+    for (std::size_t size = 256;; size *= 2) {
+      const std::size_t wanted = std::min(size, rest.size());
+      room.resize(wanted);
+      if (!whole.Source->CopyOut(start, room.data(), wanted))
+        break;
+      const std::size_t end = room.find_first_of("\r\n");
+      if (end != std::string::npos || wanted == rest.size())
+        return {place, std::string_view(room).substr(0, end)};
+    }
+  }
+  return {place, rest.substr(0, rest.find_first_of("\r\n"))};
 }
 
 std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, std::size_t at) {
@@ -76,10 +91,15 @@ std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, st
     if (slot.Hash != hash)
       continue;
     if (!here) {
-      here = EntryAt(part, at);
+      here = EntryAt(part, at, m_rooms[0]);
       registration = KeyOf(here->second).Registration;
     }
-    earlier = EntryAt(std::uint64_t{slot.Place} - 1);
+    // Later entries of a registration all meet its first one: it is read once for a run of them.
+    if (const std::uint64_t index = std::uint64_t{slot.Place} - 1; index + 1 != m_earlierHeld) {
+      m_earlier = EntryAt(index, m_rooms[1]);
+      m_earlierHeld = index + 1;
+    }
+    earlier = m_earlier;
     if (KeyOf(earlier.second).Registration == registration)
       break;
   }
@@ -89,8 +109,12 @@ std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, st
     use.Copy = earlier.first.Line;
     return use;
   }
-  const auto [copy, isNewLine] = m_shared.Insert(line, place);
-  if (!isNewLine && copy->File == place.File) {
+  LinePlace* copy = m_shared.Find(line);
+  if (copy == nullptr) {
+    const bool copied = !line.empty() && (line.data() == m_rooms[0].data());
+    const std::string_view key = copied ? std::string_view(m_keptLines.emplace_back(line)) : line;
+    copy = m_shared.Insert(key, place).first;
+  } else if (copy->File == place.File) {
     use.Copy = copy->Line;
     return use;
   }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/ByteBuffer.h"
 #include "platform/LargeBlocks.h"
 #include "records/FlatMap.h"
 
@@ -52,8 +55,11 @@ class FlightPlanCopies {
 
   // Takes the entries of the next part of a file, text, in line order; its lines are numbered
   // from after `before` lines of the file. Kept to the last file, as later entries refer to
-  // earlier ones.
-  void Add(Entries entries, std::uint32_t file, std::uint64_t before, std::string_view text);
+  // earlier ones. Where source, which holds text, can copy its bytes out, the few lines read
+  // again are read from copies, so that the pages of a file mapped from the system's cache are
+  // not brought in for them.
+  void Add(Entries entries, std::uint32_t file, std::uint64_t before, std::string_view text,
+           const ByteBuffer* source = nullptr);
 
   struct Use {
     LinePlace Here;
@@ -88,7 +94,8 @@ class FlightPlanCopies {
     std::uint32_t File = 0;
     std::uint64_t Before = 0;
     std::string_view Text;
-    std::uint64_t First = 0;  // the index of its first entry among all entries
+    std::uint64_t First = 0;             // the index of its first entry among all entries
+    const ByteBuffer* Source = nullptr;  // holds Text and can copy it out; null for none
   };
   struct Slot {
     std::uint32_t Hash = 0;
@@ -105,16 +112,23 @@ class FlightPlanCopies {
   std::optional<Use> Note(std::size_t part, std::size_t at);
   // Makes room for every entry added, so that the table never grows while entries are followed.
   void Reserve();
-  // The entry of that index among all entries, its place and its line.
-  std::pair<LinePlace, std::string_view> EntryAt(std::uint64_t index) const;
-  std::pair<LinePlace, std::string_view> EntryAt(std::size_t part, std::size_t at) const;
+  // The entry of that index among all entries, its place and its line, which may be a copy in
+  // room (valid until room is used again).
+  std::pair<LinePlace, std::string_view> EntryAt(std::uint64_t index, std::string& room) const;
+  std::pair<LinePlace, std::string_view> EntryAt(std::size_t part, std::size_t at,
+                                                 std::string& room) const;
 
   std::vector<Part> m_parts;
   std::size_t m_followed = 0;  // the parts followed
   std::uint64_t m_entries = 0;
   std::vector<Slot, LargeBlockAllocator<Slot>> m_slots;
-  // The lines of entries whose registration an earlier entry had, each with its last place.
+  // The lines of entries whose registration an earlier entry had, each with its last place;
+  // the lines that were copies are kept in m_keptLines.
   FlatMap<std::string_view, LinePlace> m_shared;
+  std::deque<std::string> m_keptLines;
+  std::string m_rooms[2];                            // for the line at hand and an earlier one
+  std::pair<LinePlace, std::string_view> m_earlier;  // the earlier one, in m_rooms[1]
+  std::uint64_t m_earlierHeld = 0;                   // 1 + its index; 0 for none
 };
 
 }  // namespace fw

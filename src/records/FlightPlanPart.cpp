@@ -1,16 +1,22 @@
 #include "records/FlightPlanPart.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 
 #include "records/LineKinds.h"
+#include "records/LineSplitter.h"
+#include "records/RecordFiles.h"
 
 namespace fw {
 namespace {
 
 // Below this size a flight-plan file is not worth a second thread.
 constexpr std::size_t kParallelBytes = std::size_t{1} << 20;
+// The bytes of a part copied out at a time, to be read while they are held in the cache (64 KiB
+// and 1 MiB did as well).
+constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
 // Every line end of a part but its last lies within this many bytes of its start.
 constexpr std::size_t kMostPartBytes = std::size_t{1} << 31;
 
@@ -41,7 +47,35 @@ std::vector<std::string_view> SplitIntoParts(std::string_view bytes) {
   return parts;
 }
 
-void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
+std::size_t FlightPlanPart::CheckLines(const ByteBuffer* source) {
+  const std::string_view text = Text;
+  // Each follower takes about half of the entries.
+  for (auto& entries : ToFollow)
+    entries.reserve(ExpectedLines(text) / 2);
+  std::size_t lines = 0;
+  if (source != nullptr && source->CanCopyOut()) {
+    const auto at = static_cast<std::size_t>(text.data() - source->data());
+    lines = ForEachCopiedLine(
+        text, kPieceBytes,
+        [&](std::size_t offset, char* to, std::size_t size) {
+          if (!source->CopyOut(at + offset, to, size))
+            std::memcpy(to, text.data() + offset, size);
+        },
+        [&](std::string_view line, std::size_t number, const char* from) {
+          Check(line, number, from);
+        },
+        [&] { Finish(); });
+  } else {
+    lines = ForEachLine(text, [&](std::string_view line, std::size_t number) {
+      Check(line, number, line.data());
+      return true;
+    });
+  }
+  Finish();
+  return lines;
+}
+
+void FlightPlanPart::Check(std::string_view line, std::uint64_t number, const char* from) {
   Problems.Line = number;
   if (MayBeGapLine(line)) {
     if (const GapLine gap = GapLineKind(line); gap != GapLine::No) {
@@ -49,7 +83,7 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
         ++Comments;
         if (DayLine.Line == 0 && DayLineValue(line)) {
           DayLine = LinePlace{Problems.File, number};
-          DayText = line;
+          DayText = std::string_view(from, line.size());
         }
       }
       return;
@@ -64,7 +98,7 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   const FlightPlanCopies::Key key =
       numbered ? FlightPlanCopies::KeyFrom(entry.Registration) : FlightPlanCopies::KeyOf(line);
   ToFollow[FlightPlanCopies::HalfOf(key.Hash)].push_back(
-      FlightPlanCopies::Entry{static_cast<std::uint32_t>(line.data() - Text.data()),
+      FlightPlanCopies::Entry{static_cast<std::uint32_t>(from - Text.data()),
                               static_cast<std::uint32_t>(number), key.Hash});
   if (numbered) {
     Numbers.Fetch(entry.Number);
@@ -76,6 +110,7 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number) {
   Finish();
   if (numbered) {
     m_waiting = number;
+    m_lines[m_current] = Line{line.data(), from};
     m_current ^= 1;
   }
 }
@@ -84,12 +119,12 @@ void FlightPlanPart::Finish() {
   if (m_waiting == 0)
     return;
   const std::uint64_t line = std::exchange(Problems.Line, m_waiting);
-  LookUp(m_entries[m_current ^ 1]);
+  LookUp(m_entries[m_current ^ 1], m_lines[m_current ^ 1]);
   Problems.Line = line;
   m_waiting = 0;
 }
 
-void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
+void FlightPlanPart::LookUp(const FlightPlanEntry& entry, Line line) {
   const std::int32_t number = entry.Number;
   Legs += entry.Destinations.size();
   const auto [listed, firstUse] = Numbers.Insert(number, 1);
@@ -105,8 +140,10 @@ void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
   for (const std::string_view airport : entry.Destinations) {
     if (m_tables.Airports->Contains(airport))
       continue;
-    // Once a line for each airport missing.
-    if (const auto [last, isNew] = m_missingAirports.Insert(airport, Problems.Line);
+    // Once a line for each airport missing. Kept where it lies in the file, as the line at hand
+    // may be a copy that goes.
+    const std::string_view kept(line.From + (airport.data() - line.At), airport.size());
+    if (const auto [last, isNew] = m_missingAirports.Insert(kept, Problems.Line);
         isNew || *last != Problems.Line) {
       *last = Problems.Line;
       Problems.Add(Severity::Error, "airport " + Quoted(airport) + " is in no airport file");

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ByteBuffer.h"
 #include "records/AirportIds.h"
 #include "records/Evaluation.h"
 #include "records/FlatMap.h"
@@ -33,11 +34,10 @@ class FlightPlanPart {
     Problems.File = file;
   }
 
-  // Checks a line of the part, numbered from 1 in the part; lines come in file order, and a
-  // part holds fewer than 2^32 lines (see SplitIntoParts). Some of the checks of an entry wait
-  // for the next entry: Finish does them after the last line.
-  void Check(std::string_view line, std::uint64_t number);
-  void Finish();
+  // Checks the lines of the part, which holds fewer than 2^32 lines (see SplitIntoParts), and
+  // returns how many there are. Where source, which holds the part, can copy its bytes out, the
+  // lines are read from copies of them, a piece at a time.
+  std::size_t CheckLines(const ByteBuffer* source);
 
   std::string_view Text;
   ProblemList Problems;
@@ -52,11 +52,24 @@ class FlightPlanPart {
   std::array<FlightPlanCopies::Entries, 2> ToFollow;
 
  private:
+  // Checks a line of the part, numbered from 1 in the part, in file order. The line may be a
+  // copy: `from` is where it lies in the file, for what is kept of it. Some of the checks of an
+  // entry wait for the next entry: Finish does them, at the latest before the line goes.
+  void Check(std::string_view line, std::uint64_t number, const char* from);
+  void Finish();
+
+  // Where a line was checked, and where it lies in the file.
+  struct Line {
+    const char* At = nullptr;
+    const char* From = nullptr;
+  };
+
   // Asks the set's tables about the entry (of line Problems.Line).
-  void LookUp(const FlightPlanEntry& entry);
+  void LookUp(const FlightPlanEntry& entry, Line line);
 
   SetTables m_tables;
   FlightPlanEntry m_entries[2];  // one at hand, the other waiting for its look-ups
+  Line m_lines[2];
   unsigned m_current = 0;
   std::uint64_t m_waiting = 0;  // the line of the entry waiting; 0 for none
   // Each airport missing from the airport files, with the last line that went to it.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -88,6 +91,49 @@ std::size_t ForEachLine(std::string_view bytes, Visit&& visit) {
   if (lineStart < end) {
     ++number;
     (void)visit(std::string_view(lineStart, static_cast<std::size_t>(end - lineStart)), number);
+  }
+  return number;
+}
+
+// As ForEachLine, but over copies of text's bytes that copy(offset, to, size) makes, a piece of
+// about pieceSize bytes at a time, into room of its own (more for a longer line), so that each
+// piece is read while it is in the cache. Calls visit(line, number, from) with each line in the
+// room and `from`, where the line lies in text, and done() after the lines of each piece, before
+// the room is filled again.
+template <typename Copy, typename Visit, typename Done>
+std::size_t ForEachCopiedLine(std::string_view text, std::size_t pieceSize, Copy&& copy,
+                              Visit&& visit, Done&& done) {
+  std::vector<char> room(std::max<std::size_t>(pieceSize, 1));
+  std::size_t number = 0;
+  std::size_t copied = 0;  // of text
+  std::size_t held = 0;    // bytes in the room, from the start of a line not visited yet
+  while (copied < text.size()) {
+    if (held == room.size())
+      room.resize(room.size() * 2);
+    const std::size_t size = std::min(room.size() - held, text.size() - copied);
+    copy(copied, room.data() + held, size);
+    copied += size;
+    held += size;
+    // The lines whose ends are known: a CR held last may be the first half of a CR LF.
+    std::size_t complete = held;
+    if (copied < text.size()) {
+      const auto last = std::find_if(std::make_reverse_iterator(room.begin() + held - 1),
+                                     room.rend(), [](char c) { return c == '\r' || c == '\n'; });
+      if (last == room.rend())
+        continue;
+      complete = static_cast<std::size_t>(room.rend() - last);
+      if (room[complete - 1] == '\r' && room[complete] == '\n')
+        ++complete;
+    }
+    const char* const start = text.data() + (copied - held);
+    number += ForEachLine(std::string_view(room.data(), complete),
+                          [&](std::string_view line, std::size_t inPiece) {
+                            visit(line, number + inPiece, start + (line.data() - room.data()));
+                            return true;
+                          });
+    done();
+    std::memmove(room.data(), room.data() + complete, held - complete);
+    held -= complete;
   }
   return number;
 }

@@ -44,8 +44,13 @@ std::string_view WithoutByteOrderMark(std::string_view bytes) {
 
 class SetEvaluator {
  public:
-  SetEvaluator(std::span<const std::string> names, std::span<const std::string_view> files)
-      : m_names(names), m_files(files), m_summaries(files.size()), m_dayLines(files.size()) {}
+  SetEvaluator(std::span<const std::string> names, std::span<const std::string_view> files,
+               std::span<const ByteBuffer* const> sources)
+      : m_names(names),
+        m_files(files),
+        m_sources(sources),
+        m_summaries(files.size()),
+        m_dayLines(files.size()) {}
 
   Evaluation Run() {
     bool any[4] = {};
@@ -160,14 +165,7 @@ class SetEvaluator {
       // Each thread checks every other part.
       const auto check = [&](std::size_t first) {
         for (std::size_t k = first; k < texts.size(); k += 2) {
-          // Each follower takes about half of the entries.
-          for (auto& entries : parts[k].ToFollow)
-            entries.reserve(ExpectedLines(texts[k]) / 2);
-          lines[k] = ForEachLine(parts[k].Text, [&](std::string_view line, std::size_t number) {
-            parts[k].Check(line, number);
-            return true;
-          });
-          parts[k].Finish();
+          lines[k] = parts[k].CheckLines(file < m_sources.size() ? m_sources[file] : nullptr);
         }
       };
       const WorkBeside beside([&] { check(1); }, texts.size() > 1);
@@ -181,7 +179,8 @@ class SetEvaluator {
       if (parts[k].DayLine.Line != 0)
         parts[k].DayLine.Line += before;
       for (const unsigned half : {0u, 1u}) {
-        m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before, texts[k]);
+        m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before, texts[k],
+                           file < m_sources.size() ? m_sources[file] : nullptr);
       }
       before += lines[k];
     }
@@ -325,6 +324,7 @@ class SetEvaluator {
 
   std::span<const std::string> m_names;
   std::span<const std::string_view> m_files;
+  std::span<const ByteBuffer* const> m_sources;
   std::vector<FileSummary> m_summaries;
   std::vector<NumberedLine> m_dayLines;  // each file's first; Line 0 for none
   ProblemList m_problems;
@@ -342,9 +342,9 @@ class SetEvaluator {
 
 }  // namespace
 
-Evaluation EvaluateSet(std::span<const std::string> names,
-                       std::span<const std::string_view> files) {
-  return SetEvaluator(names, files).Run();
+Evaluation EvaluateSet(std::span<const std::string> names, std::span<const std::string_view> files,
+                       std::span<const ByteBuffer* const> sources) {
+  return SetEvaluator(names, files, sources).Run();
 }
 
 }  // namespace fw

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "records/Evaluation.h"
+#include "support/TempFolder.h"
 
 namespace fw {
 namespace {
@@ -48,9 +50,10 @@ std::string PlanOfLegs(int n, const Lines& to = {"KBBB", "KAAA"}) {
   return plan;
 }
 
-// The files listed (those with lines), in the order flight plans, aircraft, airports.
+// The files listed (those with lines), in the order flight plans, aircraft, airports; read
+// from files on disk a piece at a time when inPieces is set.
 Evaluation Evaluate(const Lines& plans, const Lines& aircraft, const Lines& airports,
-                    std::vector<std::string>& names) {
+                    std::vector<std::string>& names, bool inPieces = false) {
   std::vector<std::string> texts;
   for (const auto& [name, lines] :
        {std::pair{"fp.txt", plans}, std::pair{"ac.txt", aircraft}, std::pair{"ap.txt", airports}}) {
@@ -61,8 +64,22 @@ Evaluation Evaluate(const Lines& plans, const Lines& aircraft, const Lines& airp
     for (const std::string& line : lines)
       texts.back() += line + "\r\n";
   }
-  const std::vector<std::string_view> views(texts.begin(), texts.end());
-  return EvaluateSet(names, views);
+  if (!inPieces) {
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    return EvaluateSet(names, views);
+  }
+  const test::TempFolder folder;
+  std::vector<ByteBuffer> buffers;
+  for (std::size_t k = 0; k < names.size(); ++k)
+    buffers.push_back(
+        NativeFileSystem().ReadFileInPieces(folder.Write(names[k], texts[k])).value());
+  std::vector<std::string_view> views;
+  std::vector<const ByteBuffer*> sources;
+  for (const ByteBuffer& buffer : buffers) {
+    views.push_back(buffer.view());
+    sources.push_back(&buffer);
+  }
+  return EvaluateSet(names, views, sources);
 }
 
 // The problems found, in order, each in its file and line, of its severity and naming its check.
@@ -244,39 +261,48 @@ TEST(Evaluation, RegistrationsOfEarlierFilesAreKnownInLaterOnes) {
 
 // A file of over a megabyte is read by two threads, each following half of the registrations
 // and checking half of the lines: every problem is still found once, on the line it is on, and
-// the second half's day line is known by its place in the file.
+// the second half's day line is known by its place in the file; the same where the file is read
+// a piece at a time, and the lines read again are copies (some longer than a first copy).
 TEST(Evaluation, LargeFileFindsEachProblemOnce) {
-  constexpr std::uint64_t kLines = 16000;
-  Lines plans;
-  Lines aircraft;
-  for (std::uint64_t k = 1; k <= kLines - 8; ++k) {
-    plans.push_back("AC#" + std::to_string(k <= 100 ? k : 1) + ",R" + std::to_string(k) +
-                    ",100%,WEEK,IFR" + kLegs);
+  for (const bool inPieces : {false, true}) {
+    SCOPED_TRACE(inPieces ? "in pieces" : "in memory");
+    constexpr std::uint64_t kLines = 16000;
+    Lines plans;
+    Lines aircraft;
+    // The first eight lines are long, and repeated after line 15000, which is repeated last.
+    const std::string longLegs = PlanOfLegs(40).substr(kHead.size());
+    for (std::uint64_t k = 1; k <= kLines - 9; ++k) {
+      plans.push_back("AC#" + std::to_string(k <= 100 ? k : 1) + ",R" + std::to_string(k) +
+                      ",100%,WEEK,IFR" + (k <= 8 ? longLegs : kLegs));
+    }
+    for (int number = 1; number <= 100; ++number)
+      aircraft.push_back("AC#" + std::to_string(number) + ",250,\"Jet 320\"");
+    plans[2] = "AC#3,R3,101%,WEEK,IFR" + longLegs;
+    plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
+    plans[12999] = "//FSXDAYS=FALSE";
+    plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
+    plans[14999] = "AC#1,R12000,90%,WEEK,IFR" + kLegs;
+    for (std::uint64_t k = 0; k < 8; ++k)
+      plans.push_back(plans[k]);
+    plans.push_back(plans[14999]);
+    std::vector<std::string> names;
+    const Evaluation evaluation =
+        Evaluate(plans, aircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names, inPieces);
+    std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
+                                {"fp.txt", 12000, E, "percentage \"102%\""},
+                                {"fp.txt", 14000, W, "is also used on line 5"},
+                                {"fp.txt", 15000, W, "is also used on line 12000"}};
+    for (std::uint64_t k = 1; k <= 8; ++k)
+      found.push_back({"fp.txt", kLines - 9 + k, W, "repeats line " + std::to_string(k) + " "});
+    found.push_back({"fp.txt", kLines, W, "repeats line 15000 "});
+    found.push_back({"ap.txt", 1, E, "on line 13000 of \"fp.txt\""});
+    ExpectProblems(evaluation, names, found);
+    EXPECT_EQ(evaluation.Files[0].Entries, kLines - 1);
+    EXPECT_EQ(evaluation.Files[0].Duplicates, 9u);
+    EXPECT_EQ(evaluation.Files[0].Numbers, 100u);
+    EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 18) + 40 * 8);
+    EXPECT_EQ(evaluation.Files[0].Days, "FSXDAYS=FALSE");
   }
-  for (int number = 1; number <= 100; ++number)
-    aircraft.push_back("AC#" + std::to_string(number) + ",250,\"Jet 320\"");
-  plans[2] = "AC#3,R3,101%,WEEK,IFR" + kLegs;
-  plans[11999] = "AC#1,R12000,102%,WEEK,IFR" + kLegs;
-  plans[12999] = "//FSXDAYS=FALSE";
-  plans[13999] = "AC#1,R5,90%,WEEK,IFR" + kLegs;
-  plans[14999] = "AC#1,R12000,90%,WEEK,IFR" + kLegs;
-  for (std::uint64_t k = 0; k < 8; ++k)
-    plans.push_back(plans[k]);
-  std::vector<std::string> names;
-  const Evaluation evaluation =
-      Evaluate(plans, aircraft, {"//FSXDAYS=TRUE", "KAAA,1", "KBBB,2"}, names);
-  std::vector<Expected> found{{"fp.txt", 3, E, "percentage \"101%\""},
-                              {"fp.txt", 12000, E, "percentage \"102%\""},
-                              {"fp.txt", 14000, W, "is also used on line 5"},
-                              {"fp.txt", 15000, W, "is also used on line 12000"}};
-  for (std::uint64_t k = 1; k <= 8; ++k)
-    found.push_back({"fp.txt", kLines - 8 + k, W, "repeats line " + std::to_string(k) + " "});
-  found.push_back({"ap.txt", 1, E, "on line 13000 of \"fp.txt\""});
-  ExpectProblems(evaluation, names, found);
-  EXPECT_EQ(evaluation.Files[0].Entries, kLines - 1);
-  EXPECT_EQ(evaluation.Files[0].Duplicates, 8u);
-  EXPECT_EQ(evaluation.Files[0].Numbers, 100u);
-  EXPECT_EQ(evaluation.Files[0].Legs, 2 * (kLines - 9));
 }
 
 }  // namespace
