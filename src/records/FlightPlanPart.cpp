@@ -110,7 +110,6 @@ void FlightPlanPart::Check(std::string_view line, std::uint64_t number, const ch
   Finish();
   if (numbered) {
     m_waiting = number;
-    m_lines[m_current] = Line{line.data(), from};
     m_current ^= 1;
   }
 }
@@ -119,12 +118,12 @@ void FlightPlanPart::Finish() {
   if (m_waiting == 0)
     return;
   const std::uint64_t line = std::exchange(Problems.Line, m_waiting);
-  LookUp(m_entries[m_current ^ 1], m_lines[m_current ^ 1]);
+  LookUp(m_entries[m_current ^ 1]);
   Problems.Line = line;
   m_waiting = 0;
 }
 
-void FlightPlanPart::LookUp(const FlightPlanEntry& entry, Line line) {
+void FlightPlanPart::LookUp(const FlightPlanEntry& entry) {
   const std::int32_t number = entry.Number;
   Legs += entry.Destinations.size();
   const auto [listed, firstUse] = Numbers.Insert(number, 1);
@@ -137,18 +136,23 @@ void FlightPlanPart::LookUp(const FlightPlanEntry& entry, Line line) {
   }
   if (m_tables.Airports == nullptr)
     return;
-  for (const std::string_view airport : entry.Destinations) {
-    if (m_tables.Airports->Contains(airport))
-      continue;
-    // Once a line for each airport missing. Kept where it lies in the file, as the line at hand
-    // may be a copy that goes.
-    const std::string_view kept(line.From + (airport.data() - line.At), airport.size());
-    if (const auto [last, isNew] = m_missingAirports.Insert(kept, Problems.Line);
-        isNew || *last != Problems.Line) {
-      *last = Problems.Line;
-      Problems.Add(Severity::Error, "airport " + Quoted(airport) + " is in no airport file");
-    }
+  // Each airport missing is reported once a line, in the order of the legs.
+  m_missing.clear();
+  for (std::size_t leg = 0; leg < entry.Destinations.size(); ++leg) {
+    if (!m_tables.Airports->Contains(entry.Destinations[leg]))
+      m_missing.emplace_back(entry.Destinations[leg], leg);
   }
+  if (m_missing.size() > 1) {
+    const auto byAirport = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::stable_sort(m_missing.begin(), m_missing.end(), byAirport);
+    m_missing.erase(std::unique(m_missing.begin(), m_missing.end(),
+                                [](const auto& a, const auto& b) { return a.first == b.first; }),
+                    m_missing.end());
+    std::sort(m_missing.begin(), m_missing.end(),
+              [](const auto& a, const auto& b) { return a.second < b.second; });
+  }
+  for (const auto& [airport, leg] : m_missing)
+    Problems.Add(Severity::Error, "airport " + Quoted(airport) + " is in no airport file");
 }
 
 }  // namespace fw

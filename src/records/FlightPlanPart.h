@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/ByteBuffer.h"
@@ -58,22 +59,15 @@ class FlightPlanPart {
   void Check(std::string_view line, std::uint64_t number, const char* from);
   void Finish();
 
-  // Where a line was checked, and where it lies in the file.
-  struct Line {
-    const char* At = nullptr;
-    const char* From = nullptr;
-  };
-
   // Asks the set's tables about the entry (of line Problems.Line).
-  void LookUp(const FlightPlanEntry& entry, Line line);
+  void LookUp(const FlightPlanEntry& entry);
 
   SetTables m_tables;
   FlightPlanEntry m_entries[2];  // one at hand, the other waiting for its look-ups
-  Line m_lines[2];
   unsigned m_current = 0;
   std::uint64_t m_waiting = 0;  // the line of the entry waiting; 0 for none
-  // Each airport missing from the airport files, with the last line that went to it.
-  FlatMap<std::string_view, std::uint64_t> m_missingAirports;
+  // The airports of the entry looked up that are in no airport file, each with its leg.
+  std::vector<std::pair<std::string_view, std::size_t>> m_missing;
 };
 
 // A flight-plan file cut at line ends into parts to be checked at once: one for a small file, two
