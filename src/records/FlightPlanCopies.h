@@ -61,6 +61,11 @@ class FlightPlanCopies {
   void Add(Entries entries, std::uint32_t file, std::uint64_t before, std::string_view text,
            const ByteBuffer* source = nullptr);
 
+  // Makes room at once for about `count` more entries of the follower's half of the
+  // registrations. New memory is slow to clear on some machines: the room can be made beside
+  // other work, before the entries come.
+  void Expect(std::uint64_t count) { Reserve(m_entries + count); }
+
   struct Use {
     LinePlace Here;
     std::string_view Line;
@@ -73,7 +78,7 @@ class FlightPlanCopies {
   // repeats a line or shares a registration.
   template <typename Found>
   void FollowNew(Found&& found) {
-    Reserve();
+    Reserve(m_entries);
     // Each entry's slot is fetched a few entries before it is looked up, so that the look-ups
     // wait for memory together rather than one after another.
     constexpr std::size_t kAhead = 8;
@@ -110,8 +115,8 @@ class FlightPlanCopies {
   }
 
   std::optional<Use> Note(std::size_t part, std::size_t at);
-  // Makes room for every entry added, so that the table never grows while entries are followed.
-  void Reserve();
+  // Makes room for that many entries, so that the table never grows while entries are followed.
+  void Reserve(std::uint64_t entries);
   // The entry of that index among all entries, its place and its line, which may be a copy in
   // room (valid until room is used again).
   std::pair<LinePlace, std::string_view> EntryAt(std::uint64_t index, std::string& room) const;

@@ -38,6 +38,9 @@ struct NumberedLine {
   std::uint64_t Line = 0;
 };
 
+// Below this many flight-plan entries the followers' tables are made when they are needed.
+constexpr std::uint64_t kLinesWorthAThread = 10000;
+
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
   return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
 }
@@ -68,9 +71,24 @@ class SetEvaluator {
     }
     m_aircraft = FlatMap<std::int32_t, bool, NumberHash>(aircraft);
     m_aircraftEntries.reserve(aircraft);
+    std::uint64_t plans = 0;
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
-      if (m_summaries[k].Kind != SetFileKind::FlightPlans)
-        EvaluateFile(k);
+      if (m_summaries[k].Kind == SetFileKind::FlightPlans)
+        plans += ExpectedLines(m_files[k]);
+    }
+    {
+      // The followers' tables are made while the other files are read: their new memory takes
+      // long to clear on some machines, and the other core is idle meanwhile.
+      const WorkBeside beside(
+          [&] {
+            for (FlightPlanCopies& half : m_copies)
+              half.Expect(plans / 2);
+          },
+          plans >= kLinesWorthAThread);
+      for (std::uint32_t k = 0; k < m_files.size(); ++k) {
+        if (m_summaries[k].Kind != SetFileKind::FlightPlans)
+          EvaluateFile(k);
+      }
     }
     for (std::uint32_t k = 0; k < m_files.size(); ++k) {
       if (m_summaries[k].Kind == SetFileKind::FlightPlans)
