@@ -70,7 +70,8 @@ enum class Mapping {
   // In place: every page is brought in at once, as each would otherwise cost a fault.
   InPlace,
   // Mostly through copies (ByteBuffer::CopyOut): pages are brought in only where the bytes are
-  // read in place, and the buffer takes over fd for the copies.
+  // read in place, and the buffer takes over fd for the copies. Files under 1 MiB are mapped
+  // in place all the same.
   ForCopies,
 };
 

@@ -111,8 +111,10 @@ std::optional<ByteBuffer> MapWholeFile(int fd, long long size, Mapping mapping) 
   constexpr long long kWorthMapping = 64 << 10;
   if (size < kWorthMapping || static_cast<unsigned long long>(size) > SIZE_MAX)
     return std::nullopt;
+  // Copies pay off for large files only, and each buffer that makes them holds its file open.
+  constexpr long long kWorthCopying = 1 << 20;
   const auto length = static_cast<std::size_t>(size);
-  const bool inPlace = mapping == Mapping::InPlace;
+  const bool inPlace = mapping == Mapping::InPlace || size < kWorthCopying;
   void* mapped =
       ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | (inPlace ? MAP_POPULATE : 0), fd, 0);
   if (mapped == MAP_FAILED)
