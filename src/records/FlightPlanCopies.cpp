@@ -142,9 +142,8 @@ std::optional<FlightPlanCopies::Use> FlightPlanCopies::Note(std::size_t part, st
   }
   LinePlace* copy = m_shared.Find(line);
   if (copy == nullptr) {
-    const bool copied = !line.empty() && (line.data() == m_rooms[0].data());
-    const std::string_view key = copied ? std::string_view(m_keptLines.emplace_back(line)) : line;
-    copy = m_shared.Insert(key, place).first;
+    // The line may be a copy in a room that is used again: the key is a copy of its own.
+    copy = m_shared.Insert(m_keptLines.emplace_back(line), place).first;
   } else if (copy->File == place.File) {
     use.Copy = copy->Line;
     return use;

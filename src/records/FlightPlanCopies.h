@@ -128,7 +128,7 @@ class FlightPlanCopies {
   std::uint64_t m_entries = 0;
   std::vector<Slot, LargeBlockAllocator<Slot>> m_slots;
   // The lines of entries whose registration an earlier entry had, each with its last place;
-  // the lines that were copies are kept in m_keptLines.
+  // the lines themselves are kept in m_keptLines.
   FlatMap<std::string_view, LinePlace> m_shared;
   std::deque<std::string> m_keptLines;
   std::string m_rooms[2];                            // for the line at hand and an earlier one

@@ -7,7 +7,6 @@
 
 #include "records/LineKinds.h"
 #include "records/LineSplitter.h"
-#include "records/RecordFiles.h"
 
 namespace fw {
 namespace {
@@ -47,11 +46,11 @@ std::vector<std::string_view> SplitIntoParts(std::string_view bytes) {
   return parts;
 }
 
-std::size_t FlightPlanPart::CheckLines(const ByteBuffer* source) {
+std::size_t FlightPlanPart::CheckLines(const ByteBuffer* source, std::size_t expectedLines) {
   const std::string_view text = Text;
   // Each follower takes about half of the entries.
   for (auto& entries : ToFollow)
-    entries.reserve(ExpectedLines(text) / 2);
+    entries.reserve(expectedLines / 2);
   std::size_t lines = 0;
   if (source != nullptr && source->CanCopyOut()) {
     const auto at = static_cast<std::size_t>(text.data() - source->data());

@@ -36,9 +36,10 @@ class FlightPlanPart {
   }
 
   // Checks the lines of the part, which holds fewer than 2^32 lines (see SplitIntoParts), and
-  // returns how many there are. Where source, which holds the part, can copy its bytes out, the
-  // lines are read from copies of them, a piece at a time.
-  std::size_t CheckLines(const ByteBuffer* source);
+  // returns how many there are; about expectedLines, for the room of the lists handed over. Where
+  // source, which holds the part, can copy its bytes out, the lines are read from copies of them,
+  // a piece at a time.
+  std::size_t CheckLines(const ByteBuffer* source, std::size_t expectedLines);
 
   std::string_view Text;
   ProblemList Problems;

@@ -149,6 +149,11 @@ class SetEvaluator {
     return found;
   }
 
+  // What holds the file's bytes and may copy them out; null where the caller gave nothing.
+  const ByteBuffer* SourceOf(std::uint32_t file) const {
+    return file < m_sources.size() ? m_sources[file] : nullptr;
+  }
+
   // Adds what a part found.
   void Take(FlightPlanPart& part) {
     FileSummary& summary = m_summaries[part.Problems.File];
@@ -180,11 +185,13 @@ class SetEvaluator {
       parts.emplace_back(file, tables, text);
     std::vector<std::uint64_t> lines(texts.size());
     {
+      // The parts are of about one size; the file's lines are counted from its start only, as
+      // reading elsewhere in a mapped file brings pages in that are read again through copies.
+      const std::size_t expected = ExpectedLines(bytes) / texts.size();
       // Each thread checks every other part.
       const auto check = [&](std::size_t first) {
-        for (std::size_t k = first; k < texts.size(); k += 2) {
-          lines[k] = parts[k].CheckLines(file < m_sources.size() ? m_sources[file] : nullptr);
-        }
+        for (std::size_t k = first; k < texts.size(); k += 2)
+          lines[k] = parts[k].CheckLines(SourceOf(file), expected);
       };
       const WorkBeside beside([&] { check(1); }, texts.size() > 1);
       check(0);
@@ -198,7 +205,7 @@ class SetEvaluator {
         parts[k].DayLine.Line += before;
       for (const unsigned half : {0u, 1u}) {
         m_copies[half].Add(std::move(parts[k].ToFollow[half]), file, before, texts[k],
-                           file < m_sources.size() ? m_sources[file] : nullptr);
+                           SourceOf(file));
       }
       before += lines[k];
     }
